@@ -1,0 +1,57 @@
+#include "app/document.h"
+
+namespace quillo {
+
+namespace {
+
+std::string_view fileNameOf(std::string_view path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
+Document withCommonDefaults(std::string_view programFolder, std::string_view outputName, std::int32_t start) {
+    Document doc;
+    doc.name = kNewDocumentName;
+    doc.outputFile = std::string(programFolder) + std::string(outputName);
+    doc.prgStart = start;
+    doc.heapsize = 4768;
+    doc.inclLdr = 1;
+    doc.ldrAutostart = 1;
+    doc.outputType = 1;
+    return doc;
+}
+
+}  // namespace
+
+Document firstDocument(std::string_view programFolder) { return withCommonDefaults(programFolder, "Test", 24200); }
+
+Document newDocument(std::string_view programFolder) { return withCommonDefaults(programFolder, "new", 24576); }
+
+std::string documentName(std::string_view path) {
+    const std::string_view file = fileNameOf(path);
+    const auto dot = file.rfind('.');
+    // A leading dot marks a hidden file, not an extension.
+    if (dot == std::string_view::npos || dot == 0) return std::string(file);
+    return std::string(file.substr(0, dot));
+}
+
+std::string folderOf(std::string_view path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string_view::npos ? std::string() : std::string(path.substr(0, slash + 1));
+}
+
+std::string sourceFileName(std::string_view path, std::string_view suffix) {
+    const std::string_view file = fileNameOf(path);
+    const auto dot = file.rfind('.');
+    if (dot != std::string_view::npos && file.substr(dot + 1) == suffix) return std::string(path);
+    std::string result(path);
+    result += '.';
+    result += suffix;
+    return result;
+}
+
+std::string savePath(const Document& doc, std::string_view suffix) {
+    return doc.folder + doc.name + "." + std::string(suffix);
+}
+
+}  // namespace quillo

@@ -1,0 +1,63 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace quillo {
+
+// One open source: its name and folder plus the project options kept in its
+// project file (named after their keys there).
+struct Document {
+    std::string name;    // file name without its last extension; "new" for a new one
+    std::string folder;  // with trailing '/'; empty until the source is saved or opened
+    std::string mainPrgName;
+    std::int32_t prgStart = 0;
+    std::uint8_t outputType = 0;
+    std::string outputFile;
+    std::uint8_t optimisation = 0;
+    std::uint8_t inclLdr = 0;
+    std::uint8_t ldrAutostart = 0;
+    std::uint8_t debug = 0;
+    std::uint8_t backend = 0;
+    std::uint8_t strictBool = 0;
+    std::uint8_t arrayCheck = 0;
+    std::uint8_t memoryCheck = 0;
+    std::uint8_t compileFinal = 0;  // not stored in any file
+    std::int32_t specialLib = 0;
+    std::int32_t arrayBase = 0;
+    std::int32_t stringBase = 0;
+    std::int32_t heapsize = 0;
+    std::uint8_t enableBreak = 0;
+    std::uint8_t displayMap = 0;
+    std::int32_t freeMemory = 0;  // left free by the last build; not stored
+    std::string author;
+    std::uint8_t target = 0;
+    std::uint8_t memory = 0;
+    std::int16_t extLevels = 0;
+    std::int32_t caretPos = 0;
+    std::uint8_t usedEmulator = 0;
+    std::uint8_t explicit_ = 0;
+    std::uint8_t compression = 0;
+
+    bool isSaved() const { return !folder.empty(); }
+};
+
+inline constexpr std::string_view kNewDocumentName = "new";
+// Sources above this size are refused rather than cut short.
+inline constexpr std::uintmax_t kMaxSourceSize = 4'000'000;
+
+// The document that start-up opens, and the one "New" adds.
+Document firstDocument(std::string_view programFolder);
+Document newDocument(std::string_view programFolder);
+
+// "dir/my.game.bas" -> "my.game": the file name without its last extension.
+std::string documentName(std::string_view path);
+// "dir/my.game.bas" -> "dir/": the folder with its trailing separator.
+std::string folderOf(std::string_view path);
+// The name a source is written under: the path itself when its extension is
+// exactly the suffix (case matters), else the path with "." + suffix appended.
+std::string sourceFileName(std::string_view path, std::string_view suffix);
+// Where Save writes a document: folder + name + "." + suffix.
+std::string savePath(const Document& doc, std::string_view suffix);
+
+}  // namespace quillo

@@ -1,0 +1,40 @@
+#pragma once
+#include "app/commands.h"
+
+#include <span>
+
+namespace quillo {
+
+// One line of a menu: a menu title (depth 0), an item or a submenu (depth 1),
+// and items of submenus deeper down. A submenu holds the lines that follow it
+// with a greater depth. Shortcut texts are part of the captions.
+struct MenuLine {
+    enum class Kind { Menu, Item, Separator };
+    int depth;
+    Kind kind;
+    const char* caption;
+    Command command;
+    bool enabled;
+    bool checkable;
+};
+
+std::span<const MenuLine> menuBarLines();
+// The popup menus: the binary manager's two list menus and the bookmark menu.
+std::span<const MenuLine> binaryPropertiesPopupLines();
+std::span<const MenuLine> binaryListPopupLines();
+std::span<const MenuLine> bookmarkPopupLines();
+
+// One toolbar button, left to right; an entry without an icon is a separator.
+struct ToolButton {
+    const char* icon;  // resource name under :/icons/
+    const char* tooltip;
+    Command command;
+    bool enabled;
+};
+
+std::span<const ToolButton> toolbarButtons();
+
+// The caption of a command in the menu bar (first match), or nullptr.
+const char* menuCaption(Command command);
+
+}  // namespace quillo

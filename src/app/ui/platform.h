@@ -1,0 +1,19 @@
+#pragma once
+#include <QString>
+
+namespace quillo::platform {
+
+// The program folder with a trailing '/': the executable's folder, or
+// $QUILLO_HOME when set (tests and portable installs use it).
+QString programFolder();
+// The user's home folder with a trailing '/'.
+QString homeFolder();
+// The first desktop calculator found on PATH, or an empty string.
+QString findCalculator();
+// Hands a file or address to the desktop shell (xdg-open).
+bool openWithDesktop(const QString& target);
+// Number of processors and free physical memory in bytes.
+int processorCount();
+qint64 freeMemoryBytes();
+
+}  // namespace quillo::platform

@@ -1,0 +1,125 @@
+#include "common/file_io.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace quillo {
+
+namespace {
+
+// Closes a descriptor on every path out of a function.
+class Fd {
+public:
+    explicit Fd(int fd) : fd_(fd) {}
+    ~Fd() { if (fd_ >= 0) ::close(fd_); }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    int get() const { return fd_; }
+    int release() { const int fd = fd_; fd_ = -1; return fd; }
+private:
+    int fd_;
+};
+
+std::string folderOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
+}
+
+std::string describe(const char* what, int err) { return std::string(what) + ": " + std::strerror(err); }
+
+bool writeAll(int fd, std::string_view data) {
+    std::size_t done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+mode_t newFileMode(const std::string& path) {
+    struct stat st{};
+    if (::stat(path.c_str(), &st) == 0) return st.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+}  // namespace
+
+ReadResult readFile(const std::string& path, std::uintmax_t maxSize) {
+    ReadResult result;
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0) {
+        result.status = errno == ENOENT ? ReadResult::Status::NotFound : ReadResult::Status::CannotOpen;
+        return result;
+    }
+    struct stat st{};
+    if (::fstat(fd.get(), &st) != 0 || S_ISDIR(st.st_mode)) {
+        result.status = ReadResult::Status::CannotOpen;
+        return result;
+    }
+    result.size = static_cast<std::uintmax_t>(st.st_size);
+    if (result.size > maxSize) {
+        result.status = ReadResult::Status::TooLarge;
+        return result;
+    }
+    result.data.resize(result.size);
+    std::size_t done = 0;
+    while (done < result.data.size()) {
+        const ssize_t n = ::read(fd.get(), result.data.data() + done, result.data.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            result.status = ReadResult::Status::ReadError;
+            result.data.clear();
+            return result;
+        }
+        if (n == 0) break;  // file shrank while reading
+        done += static_cast<std::size_t>(n);
+    }
+    result.data.resize(done);
+    return result;
+}
+
+std::string writeFileAtomic(const std::string& path, std::string_view data) {
+    const mode_t mode = newFileMode(path);
+    std::string tempPath = folderOf(path) + ".quillo-save-XXXXXX";
+    Fd fd(::mkostemp(tempPath.data(), O_CLOEXEC));
+    if (fd.get() < 0) return describe("cannot create a file in the folder", errno);
+    const auto fail = [&](const char* what) {
+        const int err = errno;
+        ::unlink(tempPath.c_str());
+        return describe(what, err);
+    };
+    if (!writeAll(fd.get(), data)) return fail("cannot write");
+    if (::fchmod(fd.get(), mode) != 0) return fail("cannot set permissions");
+    if (::fsync(fd.get()) != 0) return fail("cannot write");
+    if (::close(fd.release()) != 0) return fail("cannot write");
+    if (::rename(tempPath.c_str(), path.c_str()) != 0) return fail("cannot replace the file");
+    return {};
+}
+
+bool isDirectory(const std::string& path) {
+    struct stat st{};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool fileExists(const std::string& path) {
+    struct stat st{};
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+long long fileSize(const std::string& path) {
+    struct stat st{};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return -1;
+    return static_cast<long long>(st.st_size);
+}
+
+}  // namespace quillo

@@ -1,0 +1,3 @@
+#include "app/ui/application.h"
+
+int main(int argc, char* argv[]) { return quillo::runApplication(argc, argv); }
