@@ -29,7 +29,7 @@ struct Document {
     std::int32_t heapsize = 0;
     std::uint8_t enableBreak = 0;
     std::uint8_t displayMap = 0;
-    std::int32_t freeMemory = 0;  // left free by the last build; not stored
+    std::int32_t freeMemory = 41536;  // left free by the last build; not stored
     std::string author;
     std::uint8_t target = 0;
     std::uint8_t memory = 0;

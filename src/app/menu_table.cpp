@@ -140,7 +140,7 @@ constexpr auto kToolbar = std::to_array<ToolButton>({
     {"new", "New", C::New, true},
     {"open", "Open", C::Open, true},
     {"save", "Save", C::Save, true},
-    {"print", "Printout", C::Printout, false},
+    {"print", "Printout", C::Printout, true},
     {"close", "Close project", C::CloseProject, true},
     {nullptr, "", C::None, true},
     {"left", "Move source code to the left", C::MoveLeft, true},

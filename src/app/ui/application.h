@@ -1,0 +1,35 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+namespace quillo {
+
+class MainWindow;
+class Settings;
+
+// Start-up: folders, settings, main window. Owns the settings for the run.
+class Application {
+public:
+    Application();
+    ~Application();
+
+    // Runs the start-up sequence up to the shown main window and opens the
+    // given sources in tabs.
+    void start(const QStringList& files);
+
+    MainWindow* mainWindow() const { return window_.get(); }
+    Settings& settings() { return *settings_; }
+    const QString& programFolder() const { return programFolder_; }
+
+private:
+    QString programFolder_;
+    std::unique_ptr<Settings> settings_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+// The program's entry: QApplication, start-up, main loop; returns the exit code.
+int runApplication(int argc, char* argv[]);
+
+}  // namespace quillo

@@ -1,0 +1,423 @@
+// The real main window, driven headless: menus, toolbar, documents, exit.
+#include "app/menu_table.h"
+#include "app/settings.h"
+#include "app/ui/main_window.h"
+#include "editor/ui/source_editor.h"
+#include "ui_test_support.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolBar>
+#include <QTreeWidget>
+
+#include <memory>
+
+using namespace quillo;
+using quillo::test::ModalAnswerer;
+using quillo::test::TempHome;
+
+namespace {
+
+using Sci = QsciScintillaBase;
+
+QAction* findMenuAction(QWidget* menu, const QString& caption) {
+    for (QAction* a : menu->actions()) {
+        if (a->text() == caption) return a;
+        if (a->menu())
+            if (QAction* found = findMenuAction(a->menu(), caption)) return found;
+    }
+    return nullptr;
+}
+
+QByteArray text(SourceEditor* ed) { return QByteArray::fromStdString(ed->textBytes()); }
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempHome> home;
+    std::unique_ptr<Settings> settings;
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<ModalAnswerer> answers;
+
+    MainWindow& w() { return *window; }
+
+private slots:
+    void init() {
+        home = std::make_unique<TempHome>();
+        settings = std::make_unique<Settings>(home->path().toStdString());
+        settings->read("");
+        window = std::make_unique<MainWindow>(*settings, home->path());
+        window->show();
+        answers = std::make_unique<ModalAnswerer>();
+    }
+
+    void cleanup() {
+        answers.reset();
+        window.reset();
+        settings.reset();
+        home.reset();
+    }
+
+    void menusHoldEveryItemWithCaptionsShortcutsAndStates() {
+        QStringList titles;
+        for (QAction* a : w().menuBar()->actions()) titles << a->text();
+        QCOMPARE(titles, QStringList({"Project", "Edit", "View", "Tools", "Compiler", "Help"}));
+        for (const MenuLine& line : menuBarLines()) {
+            if (line.kind != MenuLine::Kind::Item) continue;
+            QAction* a = findMenuAction(w().menuBar(), QString::fromUtf8(line.caption));
+            QVERIFY2(a, line.caption);
+        }
+        QVERIFY(findMenuAction(w().menuBar(), "Tornado ASM file"));
+        QVERIFY(!findMenuAction(w().menuBar(), "Memory map")->isEnabled());
+        QVERIFY(findMenuAction(w().menuBar(), "Quit")->isEnabled());
+        QCOMPARE(w().action(Command::Help)->shortcut(), QKeySequence(Qt::Key_F1));
+        QCOMPARE(w().action(Command::FindSub)->shortcut(), QKeySequence(Qt::SHIFT | Qt::Key_F3));
+        QCOMPARE(w().action(Command::AutoRem)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_B));
+        QCOMPARE(w().action(Command::AutoUnrem)->shortcut(), QKeySequence(Qt::ALT | Qt::Key_B));
+        QCOMPARE(w().action(Command::CompileAndRun)->shortcut(), QKeySequence(Qt::Key_F11));
+        QCOMPARE(w().action(Command::ZoomIn)->shortcut(),
+                 QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Plus)));
+        QCOMPARE(w().action(Command::AutoRem)->text(), QString("Auto-REM selected\tCtrl+b"));
+        QVERIFY(w().action(Command::UsePrimaryCompiler)->isChecked());
+        QVERIFY(!w().action(Command::UseSecondaryCompiler)->isChecked());
+        w().action(Command::UseSecondaryCompiler)->trigger();
+        QCOMPARE(settings->integer(Setting::Used_Compiler), 1);
+        QVERIFY(!w().action(Command::UsePrimaryCompiler)->isChecked());
+        QVERIFY(w().action(Command::UseSecondaryCompiler)->isChecked());
+    }
+
+    void toolbarStatusBarAndPanelsAreComplete() {
+        auto* bar = w().findChild<QToolBar*>("toolbar");
+        QVERIFY(bar);
+        QStringList tips;
+        for (QAction* a : bar->actions()) {
+            if (a->isSeparator()) continue;
+            tips << a->toolTip();
+            QVERIFY2(!a->icon().pixmap(24, 24).isNull(), qPrintable(a->toolTip()));
+        }
+        QCOMPARE(tips.size(), 19);
+        QCOMPARE(tips.first(), QString("New"));
+        QCOMPARE(tips.last(), QString("Graphics Editor"));
+        QVERIFY(tips.contains("Force refresh highlightning"));
+        QCOMPARE(w().findChild<QAction*>("tool_properties")->isEnabled(), false);
+
+        const int widths[] = {160, 100, 30, 30, 60, 20};
+        for (int i = 0; i < 6; ++i) QCOMPARE(w().statusField(i)->width(), widths[i]);
+        QCOMPARE(w().statusField(1)->text(), QString("FreeMem: 41536"));
+
+        QCOMPARE(w().sidePanel()->count(), 3);
+        QCOMPARE(w().sidePanel()->tabText(0), QString("Project"));
+        QCOMPARE(w().sidePanel()->tabText(1), QString("Project 2"));
+        QCOMPARE(w().sidePanel()->tabText(2), QString("Book"));
+        QCOMPARE(w().explorerList()->headerItem()->text(0), QString("Bookmark name"));
+        QCOMPARE(w().sourceTabs()->tabText(0), QString("new"));
+        QVERIFY(w().outputPanel()->toPlainText().startsWith("Quillo version: 0.5 r0A Alpha"));
+        QVERIFY(w().windowTitle().startsWith("Quillo v. 0.5 r0A Alpha."));
+    }
+
+    void tabAndShiftTabReachTheEditor() {
+        SourceEditor* ed = w().currentEditor();
+        ed->setFocus();
+        QTest::keyClick(ed, Qt::Key_Tab);
+        QVERIFY(ed->hasFocus());
+        QCOMPARE(text(ed).contains('\t') || text(ed).startsWith(' '), true);
+        QTest::keyClick(ed, Qt::Key_Backtab);
+        QVERIFY(ed->hasFocus());
+    }
+
+    void openingIntoAnEmptyTabReplacesItAndIntoTextAddsATab() {
+        home->write("src/game.bas", "10 PRINT \"HI\"\r\n");
+        home->write("src/other.bas", "20 GOTO 10\r\n");
+        QVERIFY(w().openSourceFile(home->file("src/game.bas")));
+        QCOMPARE(w().documentCount(), 1);
+        QCOMPARE(w().sourceTabs()->tabText(0), QString("game"));
+        QCOMPARE(text(w().currentEditor()), QByteArray("10 PRINT \"HI\"\r\n"));
+        QCOMPARE(QString::fromStdString(w().currentDocument().folder), home->file("src/"));
+        QCOMPARE(QString::fromStdString(settings->text(Setting::LastDir)), home->file("src/"));
+        QVERIFY(!w().currentEditor()->isModified());
+
+        QVERIFY(w().openSourceFile(home->file("src/other.bas")));
+        QCOMPARE(w().documentCount(), 2);
+        QCOMPARE(w().currentIndex(), 1);
+        QCOMPARE(w().sourceTabs()->tabText(1), QString("other"));
+        QVERIFY(w().outputPanel()->toPlainText().contains("-> Loading source"));
+        QVERIFY(w().outputPanel()->toPlainText().contains("-> Finished"));
+    }
+
+    void openThroughTheRequesterAndCancel() {
+        home->write("src/game.bas", "10 CLS\n");
+        answers->answerFile(QString());
+        w().runCommand(Command::Open);
+        QCOMPARE(answers->titles(), QStringList({"Load source code"}));
+        QCOMPARE(w().sourceTabs()->tabText(0), QString("new"));
+        answers->answerFile(home->file("src/game.bas"));
+        w().runCommand(Command::Open);
+        QCOMPARE(w().sourceTabs()->tabText(0), QString("game"));
+    }
+
+    void loadingKeepsZeroBytesAndUndoGoesBackToTheTextBefore() {
+        home->write("zero.bas", QByteArray("10 REM\0after\n", 13));
+        w().currentEditor()->setTextBytes("");
+        QVERIFY(w().openSourceFile(home->file("zero.bas")));
+        QCOMPARE(w().currentEditor()->textLength(), 13);
+        w().runCommand(Command::Undo);
+        QCOMPARE(w().currentEditor()->textLength(), 0);
+    }
+
+    void oversizedAndMissingSourcesAreRefusedWithAMessage() {
+        home->write("huge.bas", QByteArray(4'000'001, 'x'));
+        answers->answerMessage(QMessageBox::Ok);
+        QVERIFY(!w().openSourceFile(home->file("huge.bas")));
+        QCOMPARE(answers->titles(), QStringList({"Error"}));
+        QVERIFY(answers->seen().back().text.contains("4000001"));
+        QCOMPARE(w().currentEditor()->textLength(), 0);
+        QCOMPARE(w().documentCount(), 1);
+
+        answers->answerMessage(QMessageBox::Ok);
+        QVERIFY(!w().openSourceFile(home->file("nothing-here.bas")));
+        QCOMPARE(w().documentCount(), 1);
+    }
+
+    void saveWritesExactlyTheTextUnderTheSuffixAndMovesTheMarker() {
+        home->write("src/my.game.bas", "10 BEEP 1,2\n");
+        QVERIFY(w().openSourceFile(home->file("src/my.game.bas")));
+        QCOMPARE(w().sourceTabs()->tabText(0), QString("my.game"));
+        w().currentEditor()->insertAtCaret("5 CLS\n");
+        QApplication::processEvents();
+        QCOMPARE(w().sourceTabs()->tabText(0), QString("*my.game"));
+
+        w().runCommand(Command::Save);
+        QCOMPARE(home->read("src/my.game.qlo"), QByteArray("5 CLS\n10 BEEP 1,2\n"));
+        QCOMPARE(w().sourceTabs()->tabText(0), QString("my.game"));
+        QVERIFY(w().outputPanel()->toPlainText().contains("-> Source " + home->file("src/my.game") + " saved"));
+
+        // Saving again must not grow the file.
+        w().runCommand(Command::Save);
+        QCOMPARE(home->read("src/my.game.qlo").size(), 18);
+        QVERIFY(answers->seen().empty());
+    }
+
+    void saveOfANeverSavedDocumentAsksWhereToSave() {
+        w().currentEditor()->insertAtCaret("10 CLS\n");
+        answers->answerFile(QString());
+        w().runCommand(Command::Save);
+        QCOMPARE(answers->titles(), QStringList({"Save current source code"}));
+        QVERIFY(w().currentEditor()->isModified());
+        QVERIFY(!QFile::exists(QDir::currentPath() + "/new.qlo"));
+
+        answers->answerFile(home->file("first.bas"));
+        w().runCommand(Command::Save);
+        QCOMPARE(home->read("first.bas.qlo"), QByteArray("10 CLS\n"));
+        QCOMPARE(w().sourceTabs()->tabText(0), QString("first.bas"));
+        // The next plain Save writes the same file again.
+        w().currentEditor()->insertAtCaret("5 ");
+        w().runCommand(Command::Save);
+        QCOMPARE(home->read("first.bas.qlo"), QByteArray("5 10 CLS\n"));
+    }
+
+    void saveAsAsksBeforeOverwritingAndNoKeepsEverything() {
+        home->write("taken.qlo", "keep me");
+        w().currentEditor()->insertAtCaret("10 CLS\n");
+        answers->answerFile(home->file("taken.qlo"));
+        answers->answerMessage(QMessageBox::No);
+        w().runCommand(Command::SaveAs);
+        QCOMPARE(answers->titles(), QStringList({"Save current source code", "Question"}));
+        QCOMPARE(answers->seen().back().text, QString("File exists, overwrite?"));
+        QCOMPARE(home->read("taken.qlo"), QByteArray("keep me"));
+        QCOMPARE(w().sourceTabs()->tabText(0), QString("*new"));
+        QVERIFY(!w().currentDocument().isSaved());
+
+        answers->answerFile(home->file("taken.qlo"));
+        answers->answerMessage(QMessageBox::Yes);
+        w().runCommand(Command::SaveAs);
+        QCOMPARE(home->read("taken.qlo"), QByteArray("10 CLS\n"));
+        QCOMPARE(w().sourceTabs()->tabText(0), QString("taken"));
+    }
+
+    void aFailedWriteIsReportedAndTheDocumentStaysModified() {
+        home->write("src/game.bas", "10 CLS\n");
+        QVERIFY(w().openSourceFile(home->file("src/game.bas")));
+        w().currentEditor()->insertAtCaret("1 ");
+        QDir(home->file("src")).removeRecursively();  // the folder vanished under us
+        answers->answerMessage(QMessageBox::Ok);
+        w().runCommand(Command::Save);
+        QCOMPARE(answers->titles(), QStringList({"Error"}));
+        QVERIFY(w().currentEditor()->isModified());
+        QCOMPARE(w().sourceTabs()->tabText(0), QString("*game"));
+    }
+
+    void moveLeftAndRightCarryTheDocumentAndStopAtTheEnds() {
+        w().currentEditor()->insertAtCaret("first");
+        w().runCommand(Command::New);
+        w().currentEditor()->insertAtCaret("second");
+        w().currentDocument().prgStart = 30000;
+        QCOMPARE(w().currentIndex(), 1);
+        w().runCommand(Command::MoveRight);
+        QCOMPARE(w().currentIndex(), 1);
+        w().runCommand(Command::MoveLeft);
+        QCOMPARE(w().currentIndex(), 0);
+        QCOMPARE(text(w().editor(0)), QByteArray("second"));
+        QCOMPARE(text(w().editor(1)), QByteArray("first"));
+        QCOMPARE(w().document(0).prgStart, 30000);
+        QCOMPARE(w().document(1).prgStart, 24200);
+        w().runCommand(Command::MoveLeft);
+        QCOMPARE(w().currentIndex(), 0);
+        QCOMPARE(text(w().editor(0)), QByteArray("second"));
+    }
+
+    void newAddsATabWithNewDocumentDefaults() {
+        w().runCommand(Command::New);
+        QCOMPARE(w().documentCount(), 2);
+        QCOMPARE(w().currentIndex(), 1);
+        QCOMPARE(w().sourceTabs()->tabText(1), QString("new"));
+        QCOMPARE(w().currentDocument().prgStart, 24576);
+        QCOMPARE(QString::fromStdString(w().currentDocument().outputFile), home->file("new"));
+        QCOMPARE(QString::fromStdString(w().document(0).outputFile), home->file("Test"));
+    }
+
+    void closingAsksAndTheLastCloseLeavesANewDocument() {
+        answers->answerMessage(QMessageBox::No);
+        w().runCommand(Command::CloseProject);
+        QCOMPARE(answers->titles(), QStringList({"Closing project"}));
+        QCOMPARE(w().documentCount(), 1);
+
+        w().currentEditor()->insertAtCaret("10 CLS");
+        answers->answerMessage(QMessageBox::Yes);  // are you sure
+        answers->answerMessage(QMessageBox::No);   // save the modified source?
+        w().runCommand(Command::CloseProject);
+        QCOMPARE(answers->titles(), QStringList({"Closing project", "Closing project", "File was modified"}));
+        QCOMPARE(w().documentCount(), 1);
+        QCOMPARE(w().sourceTabs()->tabText(0), QString("new"));
+        QCOMPARE(w().currentEditor()->textLength(), 0);
+    }
+
+    void closingTheMiddleTabActivatesItsRightNeighbour() {
+        w().runCommand(Command::New);
+        w().runCommand(Command::New);
+        w().currentEditor()->insertAtCaret("third");
+        w().sourceTabs()->setCurrentIndex(1);
+        QCOMPARE(w().currentIndex(), 1);
+        answers->answerMessage(QMessageBox::Yes);
+        answers->answerMessage(QMessageBox::No);
+        w().runCommand(Command::CloseProject);
+        QCOMPARE(w().documentCount(), 2);
+        QCOMPARE(w().currentIndex(), 1);
+        QCOMPARE(text(w().currentEditor()), QByteArray("third"));
+    }
+
+    void caretPositionFollowsTheDocumentAcrossTabChanges() {
+        w().currentEditor()->insertAtCaret("0123456789");
+        w().currentEditor()->setCaretPosition(4);
+        w().runCommand(Command::New);
+        w().sourceTabs()->setCurrentIndex(0);
+        QCOMPARE(w().currentIndex(), 0);
+        QCOMPARE(w().currentDocument().caretPos, 4);
+        QCOMPARE(w().currentEditor()->caretPosition(), 4);
+    }
+
+    void editCommandsAreGuardedAndClearAsksFirst() {
+        w().runCommand(Command::Undo);  // nothing to undo: nothing happens
+        w().runCommand(Command::Paste);
+        w().currentEditor()->insertAtCaret("abc");
+        answers->answerMessage(QMessageBox::No);
+        w().runCommand(Command::Clear);
+        QCOMPARE(text(w().currentEditor()), QByteArray("abc"));
+        answers->answerMessage(QMessageBox::Yes);
+        w().runCommand(Command::Clear);
+        QCOMPARE(w().currentEditor()->textLength(), 0);
+        QCOMPARE(answers->seen().back().text, QString("Are you sure?"));
+        w().runCommand(Command::Undo);
+        QCOMPARE(text(w().currentEditor()), QByteArray("abc"));
+        w().runCommand(Command::Redo);
+        QCOMPARE(w().currentEditor()->textLength(), 0);
+    }
+
+    void zoomStepsAndReset() {
+        SourceEditor* ed = w().currentEditor();
+        w().runCommand(Command::ZoomIn);
+        w().runCommand(Command::ZoomIn);
+        QCOMPARE(ed->send(Sci::SCI_GETZOOM), 2);
+        w().runCommand(Command::ZoomOut);
+        QCOMPARE(ed->send(Sci::SCI_GETZOOM), 1);
+        w().runCommand(Command::ZoomReset);
+        QCOMPARE(ed->send(Sci::SCI_GETZOOM), 0);
+    }
+
+    void addIncludeInsertsTheQuotedPathOrNothing() {
+        answers->answerFile(QString());
+        w().runCommand(Command::AddInclude);
+        QCOMPARE(answers->titles(), QStringList({"Select file to include"}));
+        QCOMPARE(w().currentEditor()->textLength(), 0);
+        home->write("lib/sprites.bas", "SUB x\n");
+        answers->answerFile(home->file("lib/sprites.bas"));
+        w().runCommand(Command::AddInclude);
+        QCOMPARE(text(w().currentEditor()), ("#INCLUDE \"" + home->file("lib/sprites.bas") + "\"").toUtf8());
+    }
+
+    void importBinaryInsertsDefbLinesForSensibleSizesOnly() {
+        home->write("big.bin", QByteArray(65536, '\x01'));
+        answers->answerFile(home->file("big.bin"));
+        w().runCommand(Command::ImportBinary);
+        QCOMPARE(w().currentEditor()->textLength(), 0);
+        home->write("small.bin", QByteArray("\x00\x3c\x42\x42\x7e\x42\x42\x00\xff", 9));
+        answers->answerFile(home->file("small.bin"));
+        w().runCommand(Command::ImportBinary);
+        QCOMPARE(text(w().currentEditor()), QByteArray("\tDEFB\t000,060,066,066,126,066,066,000\n\tDEFB\t255\n"));
+    }
+
+    void aboutBoxNamesVersionProcessorsAndMemory() {
+        answers->answerMessage(QMessageBox::Ok);
+        w().runCommand(Command::About);
+        QCOMPARE(answers->titles(), QStringList({"About Quillo"}));
+        const QStringList lines = answers->seen().back().text.split('\n');
+        QCOMPARE(lines.size(), 5);
+        QVERIFY(lines[0].contains("Version: 0.5 r0A Alpha"));
+        QCOMPARE(lines[1], QString("Scilexer v3.2.5"));
+        QVERIFY(lines[3].startsWith("Available CPUs: "));
+        QVERIFY(lines[3].mid(16).toInt() >= 1);
+        QVERIFY(lines[4].startsWith("Free memory: ") && lines[4].endsWith(" bytes"));
+    }
+
+    void exitStoresWindowStateAsksAboutModifiedSourcesAndWritesSettings() {
+        w().resize(900, 640);
+        w().runCommand(Command::ZoomIn);
+        w().currentEditor()->insertAtCaret("10 CLS\n");
+        answers->answerMessage(QMessageBox::No);
+        QVERIFY(w().runExitSequence());
+        QCOMPARE(answers->titles(), QStringList({"File was modified"}));
+        QCOMPARE(answers->seen().back().text, QString("Save Source code?"));
+        const QByteArray ini = home->read("Quillo_Files/quillo.ini");
+        QVERIFY(ini.startsWith("[Editor]\r\nQuillo_WinWidth = 900\r\nQuillo_WinHeight = 640\r\n"));
+        QVERIFY(ini.contains("\r\nZoom = 1\r\n"));
+        QVERIFY(ini.contains("\r\nIDEMaximized = 0\r\n"));
+        QVERIFY(ini.endsWith("[Painter]\r\nWindowWidth = 794\r\nWindowHeight = 550\r\n"));
+        QCOMPARE(ini.count("\r\n"), 148);
+        QVERIFY(ini.contains("\r\nSidebarExplorer = "));
+    }
+
+    void quitClosesThroughTheExitSequence() {
+        answers->answerMessage(QMessageBox::No);
+        w().currentEditor()->insertAtCaret("x");
+        w().runCommand(Command::Quit);
+        QVERIFY(!w().isVisible());
+        QCOMPARE(answers->titles(), QStringList({"File was modified"}));
+        QVERIFY(QFile::exists(home->file("Quillo_Files/quillo.ini")));
+    }
+
+    void unwritableSettingsAreReportedNotLost() {
+        QDir(home->path()).rmdir("Quillo_Files");
+        home->write("Quillo_Files", "a file where the folder should be");
+        QVERIFY(!w().runExitSequence());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
