@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 
 namespace quillo::test {
 
@@ -51,7 +52,11 @@ void ModalAnswerer::answerFile(const QString& path) {
             dialog->reject();
         } else {
             dialog->selectFile(path);
-            QMetaObject::invokeMethod(dialog, "accept");
+            // selectFile() leaves the name field alone while it has the focus.
+            if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) name->setText(path);
+            // done() skips the requester's own checks, which race with its
+            // background folder listing; the code under test checks the file.
+            QMetaObject::invokeMethod(dialog, "done", Q_ARG(int, QDialog::Accepted));
         }
         return true;
     });
@@ -64,10 +69,18 @@ QStringList ModalAnswerer::titles() const {
 }
 
 void ModalAnswerer::poll() {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || !modal->isVisible()) return;
-    // Answer each dialog once: wait until it is gone before the next poll acts.
-    if (modal->property("quilloAnswered").toBool()) return;
+    // The newest visible dialog that nobody answered yet.
+    QWidget* modal = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (!w->isVisible() || !qobject_cast<QDialog*>(w) || w->property("quilloAnswered").toBool()) continue;
+        modal = w;
+    }
+    if (!modal) return;
+    // Give the dialog a moment to settle (a file requester lists its folder
+    // in the background) before answering it.
+    const int ticks = modal->property("quilloTicks").toInt() + 1;
+    modal->setProperty("quilloTicks", ticks);
+    if (ticks < 5) return;
     modal->setProperty("quilloAnswered", true);
     SeenDialog seen;
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
@@ -80,7 +93,7 @@ void ModalAnswerer::poll() {
         answers_.pop_front();
         return;
     }
-    if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
+    QMetaObject::invokeMethod(modal, "reject");
 }
 
 }  // namespace quillo::test

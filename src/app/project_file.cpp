@@ -1,0 +1,195 @@
+#include "app/project_file.h"
+
+#include "common/file_io.h"
+#include "common/ini_file.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <type_traits>
+
+namespace quillo {
+
+namespace {
+
+constexpr std::string_view kComment =
+    "Please do not change these values manually if you don't exactly know what you do, "
+    "as this may crash the program or make it unstable";
+
+constexpr std::string_view kFilenames = "Filenames";
+constexpr std::string_view kConfiguration = "Configuration";
+constexpr std::string_view kFoldings = "Foldings";
+constexpr std::string_view kBookmarks = "Bookmarks";
+
+// Fold and bookmark lists are 8 bytes a line; this bounds a source of a few
+// million lines and keeps a stray huge file from being read whole.
+constexpr std::uintmax_t kMaxProjectFileSize = 64ull * 1024 * 1024;
+
+// One [Configuration] key: how it reads and writes, in file order.
+enum class Kind { Number, Author, Caret, ScrollBar };
+
+struct ConfigKey {
+    std::string_view key;
+    Kind kind;
+    std::int32_t readDefault;
+    std::int32_t (*get)(const Document&);
+    void (*set)(Document&, std::int32_t);
+};
+
+// Accessors for a numeric field of any width; a stored value keeps the
+// field's low bits, as a store into the field's type would.
+template <auto Member>
+std::int32_t getField(const Document& doc) {
+    return static_cast<std::int32_t>(doc.*Member);
+}
+
+template <auto Member>
+void setField(Document& doc, std::int32_t value) {
+    using Field = std::remove_cvref_t<decltype(doc.*Member)>;
+    doc.*Member = static_cast<Field>(value);
+}
+
+template <auto Member>
+constexpr ConfigKey number(std::string_view key, std::int32_t readDefault) {
+    return {key, Kind::Number, readDefault, &getField<Member>, &setField<Member>};
+}
+
+constexpr ConfigKey special(std::string_view key, Kind kind, std::int32_t readDefault = 0) {
+    return {key, kind, readDefault, nullptr, nullptr};
+}
+
+constexpr std::array kConfigKeys = {
+    number<&Document::prgStart>("PrgStart", 24576),
+    number<&Document::optimisation>("Optimisation", 0),
+    number<&Document::inclLdr>("InclLdr", 1),
+    number<&Document::ldrAutostart>("LdrAutostart", 1),
+    number<&Document::strictBool>("StrictBool", 0),
+    number<&Document::arrayCheck>("ArrayCheck", 0),
+    number<&Document::memoryCheck>("MemoryCheck", 0),
+    number<&Document::heapsize>("Heapsize", 1000),
+    number<&Document::outputType>("OutputType", 1),
+    number<&Document::debug>("Debug", 0),
+    number<&Document::backend>("Backend", 0),
+    number<&Document::specialLib>("SpecialLib", 0),
+    number<&Document::arrayBase>("ArrayBase", 0),
+    number<&Document::stringBase>("StringBase", 0),
+    number<&Document::enableBreak>("EnableBreak", 0),
+    number<&Document::displayMap>("DisplayMap", 0),
+    special("Author", Kind::Author),
+    number<&Document::target>("Target", 0),
+    number<&Document::memory>("Memory", 0),
+    number<&Document::extLevels>("ExtLevels", 0),
+    special("CaretPos", Kind::Caret),
+    special("ScrollBarWidth", Kind::ScrollBar, kDefaultScrollBarWidth),
+    number<&Document::usedEmulator>("UsedEmulator", 0),
+    special("Author", Kind::Author),  // written twice; either line serves on reading
+    number<&Document::explicit_>("Explicit", 0),
+    number<&Document::compression>("Compression", 0),
+};
+
+constexpr std::string_view kDefaultAuthor = "Unknown";
+constexpr std::string_view kDefaultOutputFile = "output";
+
+// A line break inside a value would start a new line of the file and could
+// forge keys; a blank keeps the rest of the file intact.
+std::string oneLine(std::string_view value) {
+    std::string text(value);
+    std::replace_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    return text;
+}
+
+std::optional<std::uint32_t> hexEntry(std::string_view entry) {
+    std::uint32_t value = 0;
+    for (const char c : entry) {
+        std::uint32_t digit = 0;
+        if (c >= '0' && c <= '9') digit = static_cast<std::uint32_t>(c - '0');
+        else if (c >= 'A' && c <= 'F') digit = static_cast<std::uint32_t>(c - 'A' + 10);
+        else if (c >= 'a' && c <= 'f') digit = static_cast<std::uint32_t>(c - 'a' + 10);
+        else return std::nullopt;
+        value = value << 4 | digit;
+    }
+    return value;
+}
+
+}  // namespace
+
+std::string projectFilePath(std::string_view sourcePath) { return std::string(sourcePath) + ".cfg"; }
+
+std::string encodeLineList(std::vector<std::int32_t> lines) {
+    std::sort(lines.begin(), lines.end());
+    lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string text;
+    text.reserve(lines.size() * 8);
+    for (const std::int32_t line : lines) {
+        if (line < 0) continue;
+        const auto value = static_cast<std::uint32_t>(line);
+        for (int shift = 28; shift >= 0; shift -= 4) text += kDigits[(value >> shift) & 0xF];
+    }
+    return text;
+}
+
+std::vector<std::int32_t> decodeLineList(std::string_view text) {
+    std::vector<std::int32_t> lines;
+    for (std::size_t pos = 0; pos + 8 <= text.size(); pos += 8) {
+        const auto value = hexEntry(text.substr(pos, 8));
+        if (value && *value <= 0x7FFFFFFFu) lines.push_back(static_cast<std::int32_t>(*value));
+    }
+    return lines;
+}
+
+std::string projectFileBytes(const Document& doc, const ProjectEditorState& editor) {
+    IniWriter out;
+    out.comment(kComment);
+    out.group(kFilenames);
+    out.key("MainPrgName", oneLine(doc.mainPrgName));
+    out.key("OutputFile", oneLine(doc.outputFile));
+    out.key("Fonts", "");
+    out.group(kConfiguration);
+    for (const ConfigKey& k : kConfigKeys) {
+        switch (k.kind) {
+        case Kind::Number: out.key(k.key, k.get(doc)); break;
+        case Kind::Author: out.key(k.key, oneLine(doc.author)); break;
+        case Kind::Caret: out.key(k.key, editor.caretPos); break;
+        case Kind::ScrollBar: out.key(k.key, editor.scrollBarWidth); break;
+        }
+    }
+    out.group(kFoldings);
+    out.key("ClosedFolds", encodeLineList(editor.closedFolds));
+    out.group(kBookmarks);
+    out.key("Bookmarks", encodeLineList(editor.bookmarks));
+    return out.bytes();
+}
+
+std::string writeProjectFile(const std::string& cfgPath, const Document& doc, const ProjectEditorState& editor) {
+    return writeFileAtomic(cfgPath, projectFileBytes(doc, editor));
+}
+
+ProjectEditorState parseProjectFile(std::string_view bytes, Document& doc) {
+    const IniFile ini = IniFile::parse(bytes);
+    ProjectEditorState editor;
+    doc.mainPrgName = ini.getString(kFilenames, "MainPrgName", "");
+    doc.outputFile = ini.getString(kFilenames, "OutputFile", kDefaultOutputFile);
+    for (const ConfigKey& k : kConfigKeys) {
+        const std::int32_t value = ini.getInt(kConfiguration, k.key, k.readDefault);
+        switch (k.kind) {
+        case Kind::Number: k.set(doc, value); break;
+        case Kind::Author: doc.author = ini.getString(kConfiguration, k.key, kDefaultAuthor); break;
+        case Kind::Caret: doc.caretPos = editor.caretPos = value; break;
+        case Kind::ScrollBar: editor.scrollBarWidth = value; break;
+        }
+    }
+    editor.closedFolds = decodeLineList(ini.getString(kFoldings, "ClosedFolds", ""));
+    editor.bookmarks = decodeLineList(ini.getString(kBookmarks, "Bookmarks", ""));
+    return editor;
+}
+
+ProjectEditorState readProjectFile(const std::string& cfgPath, Document& doc) {
+    const ReadResult file = readFile(cfgPath, kMaxProjectFileSize);
+    const std::string_view bytes = file.ok()
+        ? std::string_view(reinterpret_cast<const char*>(file.data.data()), file.data.size())
+        : std::string_view();
+    return parseProjectFile(bytes, doc);
+}
+
+}  // namespace quillo

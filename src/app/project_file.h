@@ -1,0 +1,43 @@
+#pragma once
+#include "app/document.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillo {
+
+// Editor state kept in the project file beside the options: it belongs to
+// the editor, not to the document record, so it travels separately.
+struct ProjectEditorState {
+    std::int32_t caretPos = 0;
+    std::int32_t scrollBarWidth = 4096;
+    std::vector<std::int32_t> closedFolds;  // zero-based fold header lines
+    std::vector<std::int32_t> bookmarks;    // zero-based bookmarked lines
+};
+
+inline constexpr std::int32_t kDefaultScrollBarWidth = 4096;
+
+// "game.qlo" -> "game.qlo.cfg".
+std::string projectFilePath(std::string_view sourcePath);
+
+// Lines as 8 upper-case hex digits each, ascending, no separator.
+std::string encodeLineList(std::vector<std::int32_t> lines);
+// The reverse: either case; a short tail and entries that are not 8 hex
+// digits (or exceed the int32 range) are skipped.
+std::vector<std::int32_t> decodeLineList(std::string_view text);
+
+// The whole project file for a document and its editor state.
+std::string projectFileBytes(const Document& doc, const ProjectEditorState& editor);
+// Writes it through a temporary file; returns an empty string or the reason.
+std::string writeProjectFile(const std::string& cfgPath, const Document& doc, const ProjectEditorState& editor);
+
+// Sets every stored option of doc from the file's bytes, with the read
+// defaults for missing keys; name, folder and the unstored fields are kept.
+// doc.caretPos is set too and repeated in the returned state.
+ProjectEditorState parseProjectFile(std::string_view bytes, Document& doc);
+// The same from a file; a missing or unreadable file gives all read defaults.
+ProjectEditorState readProjectFile(const std::string& cfgPath, Document& doc);
+
+}  // namespace quillo

@@ -1,0 +1,225 @@
+#include "editor/editor_setup.h"
+
+#include "app/settings.h"
+#include "editor/basic_words.h"
+#include "editor/sci_constants.h"
+#include "editor/source_styler.h"
+
+#include <array>
+
+namespace quillo {
+
+using namespace sci;
+
+namespace {
+
+constexpr int kWhite = 0xFFFFFF;
+constexpr int kBlack = 0x000000;
+constexpr int kGreen = 0x00FF00;
+constexpr int kSymbolMargin = 3;
+constexpr int kFoldMargin = 2;
+
+void defineMarker(ScintillaMessages& e, int marker, int symbol) {
+    e.send(SCI_MARKERDEFINE, static_cast<std::uintptr_t>(marker), symbol);
+}
+
+void markerColours(ScintillaMessages& e, int marker, int fore, int back) {
+    e.send(SCI_MARKERSETFORE, static_cast<std::uintptr_t>(marker), fore);
+    e.send(SCI_MARKERSETBACK, static_cast<std::uintptr_t>(marker), back);
+}
+
+void applyWrap(ScintillaMessages& e, const Settings& s) {
+    if (s.integer(Setting::WordWrap) != 0) {
+        e.send(SCI_SETWRAPMODE, SC_WRAP_WORD);
+        e.send(SCI_SETWRAPVISUALFLAGS, SC_WRAPVISUALFLAG_START);
+        e.send(SCI_SETWRAPVISUALFLAGSLOCATION, SC_WRAPVISUALFLAGLOC_START_BY_TEXT);
+        e.send(SCI_SETWRAPSTARTINDENT, 2);
+    } else {
+        e.send(SCI_SETWRAPMODE, SC_WRAP_NONE);
+    }
+}
+
+void foldMarginLook(ScintillaMessages& e, const Settings& s) {
+    e.send(SCI_SETMARGINWIDTHN, kFoldMargin, 20);
+    e.send(SCI_SETFOLDMARGINCOLOUR, 1, s.integer(Setting::FoldBGCol));
+    e.send(SCI_SETFOLDMARGINHICOLOUR, 1, s.integer(Setting::FoldFGCol));
+}
+
+int fontFlags(const Settings& s, Setting bold, Setting italic) {
+    return (s.flag(bold) ? font_flag::Bold : 0) | (s.flag(italic) ? font_flag::Italic : 0);
+}
+
+// One styled element: the style and the settings keys it is drawn from.
+struct StyleKeys {
+    int style;
+    Setting font, bold, italic, fg, bg;
+    bool upperCase;
+};
+
+// In the order the settings pass applies them.
+constexpr std::array<StyleKeys, 13> kStyleKeys = {{
+    {1, Setting::FontComment, Setting::ComBold, Setting::ComItalic, Setting::ComFG, Setting::ComBG, false},
+    {2, Setting::FontNumb, Setting::NumbBold, Setting::NumbItalic, Setting::NumbFG, Setting::NumbBG, false},
+    {4, Setting::FontStr, Setting::StrBold, Setting::StrItalic, Setting::StrFG, Setting::StrBG, false},
+    {3, Setting::FontBas, Setting::BasBold, Setting::basItalic, Setting::BasFG, Setting::BasBG, true},
+    {8, Setting::FontAsmC, Setting::AsmCBold, Setting::AsmCItalic, Setting::AsmCFG, Setting::AsmCBG, true},
+    {7, Setting::FontFunction, Setting::FunctionBold, Setting::FunctionItalic, Setting::FunctionFG,
+     Setting::FunctionBG, false},
+    {10, Setting::FontMath, Setting::MathBold, Setting::MathItalic, Setting::MathFG, Setting::MathBG, false},
+    {9, Setting::FontTypes, Setting::TypesBold, Setting::TypesItalic, Setting::TypesFG, Setting::TypesBG, true},
+    {6, Setting::FontPtrLab, Setting::PtrLabBold, Setting::PtrLabItalic, Setting::PtrLabFG, Setting::PtrLabBG,
+     false},
+    {11, Setting::FontCplr, Setting::CplrBold, Setting::CplrItalic, Setting::CplrFG, Setting::CplrBG, true},
+    {12, Setting::ExtSide, Setting::ExtBold, Setting::ExtItalic, Setting::ExtFG, Setting::ExtBG, false},
+    {14, Setting::AnnotEFont, Setting::AnnotEBold, Setting::AnnotEItalic, Setting::AnnotEFG, Setting::AnnotEBG,
+     false},
+    {15, Setting::AnnotWFont, Setting::AnnotWBold, Setting::AnnotWItalic, Setting::AnnotWFG, Setting::AnnotWBG,
+     false},
+}};
+
+}  // namespace
+
+int foldFlagsFor(int foldLines) {
+    switch (foldLines) {
+    case 1: return 16;
+    case 2: return 4;
+    case 3: return 8;
+    case 4: return 2;
+    default: return 0;
+    }
+}
+
+int markerSymbolFor(int index) {
+    static constexpr std::array<int, 14> kSymbols = {
+        SC_MARK_ARROW,     SC_MARK_ARROWS,    SC_MARK_CIRCLE,   SC_MARK_ROUNDRECT,  SC_MARK_SMALLRECT,
+        SC_MARK_SHORTARROW, SC_MARK_ARROWDOWN, SC_MARK_MINUS,    SC_MARK_PLUS,       SC_MARK_DOTDOTDOT,
+        SC_MARK_LEFTRECT,  SC_MARK_FULLRECT,  SC_MARK_BACKGROUND, SC_MARK_EMPTY};
+    if (index < 0 || index >= static_cast<int>(kSymbols.size())) return SC_MARK_CIRCLE;
+    return kSymbols[static_cast<std::size_t>(index)];
+}
+
+void initialiseSourceEditor(ScintillaMessages& e, SourceStyler& styler) {
+    e.send(SCI_SETCODEPAGE, SC_CP_UTF8);
+    e.send(SCI_SETLEXER, SCLEX_CONTAINER);
+    // Style, fold and line-state changes made while styling are the styler's
+    // own business; reporting each one would run the handler per line.
+    e.send(SCI_SETMODEVENTMASK, SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT | SC_MOD_CHANGEMARKER |
+                                    SC_MOD_CHANGEANNOTATION);
+    e.send(SCI_SETMARGINWIDTHN, 1, 0);
+    e.send(SCI_SETMARGINMASKN, 1, 3);
+    e.send(SCI_SETMARGINSENSITIVEN, kFoldMargin, 1);
+    e.send(SCI_SETMARGINMASKN, kFoldMargin, static_cast<std::intptr_t>(static_cast<std::uint32_t>(SC_MASK_FOLDERS)));
+    defineMarker(e, SC_MARKNUM_FOLDEROPEN, SC_MARK_BOXMINUS);
+    defineMarker(e, SC_MARKNUM_FOLDER, SC_MARK_BOXPLUS);
+    defineMarker(e, SC_MARKNUM_FOLDEREND, SC_MARK_BOXPLUSCONNECTED);
+    defineMarker(e, SC_MARKNUM_FOLDEROPENMID, SC_MARK_BOXMINUSCONNECTED);
+    for (const int m : {SC_MARKNUM_FOLDEROPEN, SC_MARKNUM_FOLDER, SC_MARKNUM_FOLDEREND, SC_MARKNUM_FOLDEROPENMID})
+        markerColours(e, m, kWhite, kBlack);
+    defineMarker(e, SC_MARKNUM_FOLDERSUB, SC_MARK_VLINE);
+    defineMarker(e, SC_MARKNUM_FOLDERTAIL, SC_MARK_LCORNER);
+    defineMarker(e, SC_MARKNUM_FOLDERMIDTAIL, SC_MARK_TCORNER);
+    for (const int m : {SC_MARKNUM_FOLDERSUB, SC_MARKNUM_FOLDERTAIL, SC_MARKNUM_FOLDERMIDTAIL})
+        e.send(SCI_MARKERSETBACK, static_cast<std::uintptr_t>(m), kBlack);
+    e.send(SCI_STYLECLEARALL);
+    styler.updateLineNumberMargin();
+    e.send(SCI_AUTOCSETIGNORECASE, styler.words().caseSensitive() ? 0 : 1);
+    e.send(SCI_CALLTIPUSESTYLE, 0);
+    defineMarker(e, 0, SC_MARK_SHORTARROW);
+    defineMarker(e, 1, SC_MARK_BACKGROUND);
+}
+
+void configureSourceEditor(ScintillaMessages& e, SourceStyler& styler, const Settings& s) {
+    styler.setMarginPadding(10);
+    e.send(SCI_SETMARGINWIDTHN, kFoldMargin, 16);
+    styler.setEditorColour(7, 0xB4FFFF);
+    styler.setDefaultFont("Courier New", 10, 0);
+    e.send(SCI_SETTABWIDTH, 2);
+    e.send(SCI_SETUSETABS, 0);
+
+    registerBasicWords(styler.words());
+    styler.setSeparators(kBasicSeparators);
+    styler.setNumberStyle(basic_style::Number);
+    styler.setLineHook(styleStructureLine);
+
+    e.send(SCI_SETZOOM, static_cast<std::uintptr_t>(s.integer(Setting::Zoom)));
+    applyWrap(e, s);
+    e.send(SCI_AUTOCSETIGNORECASE, 1);
+    e.send(SCI_AUTOCSETSEPARATOR, 3);
+    applyEditorSettings(e, styler, s);
+}
+
+void applyEditorSettings(ScintillaMessages& e, SourceStyler& styler, const Settings& s) {
+    e.send(SCI_SETMARGINMASKN, kSymbolMargin, 0x1F);
+    e.send(SCI_SETMARGINWIDTHN, kSymbolMargin, 20);
+    e.send(SCI_SETMARGINTYPEN, kSymbolMargin, SC_MARGIN_SYMBOL);
+    foldMarginLook(e, s);
+    applyWrap(e, s);
+
+    // Folded, open, body and end symbols of the fold margin.
+    static constexpr int kFoldSymbols[4][4] = {
+        {SC_MARK_ARROW, SC_MARK_ARROWDOWN, SC_MARK_VLINE, SC_MARK_LCORNERCURVE},
+        {SC_MARK_BOXPLUS, SC_MARK_BOXMINUS, SC_MARK_VLINE, SC_MARK_LCORNER},
+        {SC_MARK_CIRCLEPLUS, SC_MARK_CIRCLEMINUS, SC_MARK_VLINE, SC_MARK_LCORNERCURVE},
+        {SC_MARK_DOTDOTDOT, SC_MARK_CIRCLE, SC_MARK_VLINE, SC_MARK_LCORNERCURVE},
+    };
+    const int foldingStyle = s.integer(Setting::FoldingStyle);
+    if (foldingStyle >= 0 && foldingStyle < 4) {
+        const int* symbols = kFoldSymbols[foldingStyle];
+        defineMarker(e, SC_MARKNUM_FOLDER, symbols[0]);
+        defineMarker(e, SC_MARKNUM_FOLDEROPEN, symbols[1]);
+        defineMarker(e, SC_MARKNUM_FOLDERSUB, symbols[2]);
+        defineMarker(e, SC_MARKNUM_FOLDERTAIL, symbols[3]);
+    }
+    markerColours(e, SC_MARKNUM_FOLDER, s.integer(Setting::CFoldFG), s.integer(Setting::CFoldBG));
+    markerColours(e, SC_MARKNUM_FOLDEROPEN, s.integer(Setting::OFoldFG), s.integer(Setting::OFoldBG));
+    for (const int m : {SC_MARKNUM_FOLDEREND, SC_MARKNUM_FOLDEROPENMID}) markerColours(e, m, kWhite, kGreen);
+    for (const int m : {SC_MARKNUM_FOLDERMIDTAIL, SC_MARKNUM_FOLDERTAIL, SC_MARKNUM_FOLDERSUB})
+        markerColours(e, m, kWhite, kBlack);
+
+    e.send(SCI_SETINDENTATIONGUIDES, static_cast<std::uintptr_t>(s.integer(Setting::IndentGuides)));
+    e.send(SCI_SETVIEWWS, static_cast<std::uintptr_t>(s.integer(Setting::Whitespace)));
+    e.send(SCI_SETCONTROLCHARSYMBOL, static_cast<std::uintptr_t>(s.integer(Setting::ContrChars)));
+    e.send(SCI_SETVIEWEOL, static_cast<std::uintptr_t>(s.integer(Setting::ContrChars)));
+
+    e.send(SCI_SETFOLDFLAGS, static_cast<std::uintptr_t>(foldFlagsFor(s.integer(Setting::FoldLines))));
+    foldMarginLook(e, s);
+
+    struct MarkerKeys {
+        int marker;
+        Setting shape, fg, bg;
+    };
+    for (const MarkerKeys& m : {MarkerKeys{1, Setting::ErrMark, Setting::ErrFGCol, Setting::ErrBGCol},
+                                MarkerKeys{2, Setting::WarnMark, Setting::WarnFGCol, Setting::WarnBGCol},
+                                MarkerKeys{0, Setting::BookMark, Setting::BookFGCol, Setting::BookBGCol}}) {
+        defineMarker(e, m.marker, markerSymbolFor(s.integer(m.shape)));
+        markerColours(e, m.marker, s.integer(m.fg), s.integer(m.bg));
+    }
+
+    styler.setEditorColour(1, s.integer(Setting::DefaultBG));
+    styler.setEditorColour(2, s.integer(Setting::DefaultFG));
+    styler.setDefaultFont(s.text(Setting::FontDefault), -1,
+                          fontFlags(s, Setting::DefaultBold, Setting::DefaultItalic));
+
+    for (const StyleKeys& k : kStyleKeys) {
+        styler.setStyleFont(k.style, s.text(k.font), -1, fontFlags(s, k.bold, k.italic));
+        styler.setStyleColours(k.style, s.integer(k.fg), s.integer(k.bg));
+        if (k.upperCase) e.send(SCI_STYLESETCASE, static_cast<std::uintptr_t>(k.style), SC_CASE_UPPER);
+    }
+
+    styler.setEditorColour(5, s.integer(Setting::LineNrBG));
+    styler.setEditorColour(6, s.integer(Setting::LineNrFG));
+    styler.setStyleFont(STYLE_LINENUMBER, s.text(Setting::FontLinenr), -1,
+                        fontFlags(s, Setting::LineNrBold, Setting::LineNrItalic));
+
+    styler.setEditorColour(7, s.integer(Setting::EditLineBG));
+    styler.setEditorColour(8, s.integer(Setting::EditLineFG));
+    styler.setStyleColours(STYLE_BRACELIGHT, s.integer(Setting::BraceHLColourFG), s.integer(Setting::BraceHLColourBG));
+
+    e.send(SCI_SETMARGINSENSITIVEN, kSymbolMargin, 1);
+    e.send(SCI_SETCARETLINEVISIBLE, s.flag(Setting::CaretLine) ? 1 : 0);
+    e.send(SCI_SETUSETABS, 1);
+    e.send(SCI_SETTABWIDTH, static_cast<std::uintptr_t>(s.integer(Setting::Tab_Width)));
+    styler.setFeatures(styler_flag::FeaturesConfigured);
+}
+
+}  // namespace quillo
