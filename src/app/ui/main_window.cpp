@@ -3,6 +3,10 @@
 #include "app/menu_table.h"
 #include "app/settings.h"
 #include "app/ui/help_strip.h"
+#include "app/ui/project_panel.h"
+#include "build/memory_image.h"
+#include "build/region_map.h"
+#include "build/ui/binary_manager_window.h"
 #include "app/version.h"
 #include "common/log_line.h"
 #include "editor/ui/editor_commands.h"
@@ -15,6 +19,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -38,7 +43,12 @@ QColor fromBgr(std::int32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, 
 }  // namespace
 
 MainWindow::MainWindow(Settings& settings, QString programFolder, QWidget* parent)
-    : QMainWindow(parent), settings_(settings), programFolder_(std::move(programFolder)) {
+    : QMainWindow(parent),
+      settings_(settings),
+      programFolder_(std::move(programFolder)),
+      charset_(builtInCharset()),
+      regions_(std::make_unique<RegionMap>()),
+      image_(std::make_unique<MemoryImage>()) {
     setWindowTitle(QStringLiteral("Quillo v. %1. ZX Basic IDE for the ZX Spectrum").arg(QLatin1String(kVersion)));
     setWindowIcon(QIcon(QStringLiteral(":/icons/quillo.png")));
     buildStatusBar();
@@ -53,6 +63,7 @@ MainWindow::MainWindow(Settings& settings, QString programFolder, QWidget* paren
     strip_ = new HelpStrip(central);
     layout->addWidget(strip_);
     setCentralWidget(central);
+    connect(strip_, &HelpStrip::widthChanged, this, &MainWindow::renderHelpLine);
     registerShortcuts();
     applyWindowColours();
 
@@ -209,10 +220,15 @@ QWidget* MainWindow::buildPanels() {
     side_ = new QTabWidget;
     side_->setObjectName(QStringLiteral("sidePanel"));
     side_->setMinimumWidth(kMinSidePanelWidth);
-    auto* projectPage = new QWidget;
-    projectPage->setObjectName(QStringLiteral("projectPage"));
-    auto* project2Page = new QWidget;
-    project2Page->setObjectName(QStringLiteral("project2Page"));
+    // The panel lends its two pages to the side panel; it stays alive hidden.
+    panel_ = new ProjectPanel(this);
+    panel_->hide();
+    panel_->setDocumentProvider([this]() -> Document* { return current_ < 0 ? nullptr : &currentDocument(); });
+    QWidget* projectPage = panel_->projectPage();
+    QWidget* project2Page = panel_->project2Page();
+    connect(panel_, &ProjectPanel::optionStored, this, [this] {
+        if (current_ >= 0) panel_->storeMainFileName(currentDocument());
+    });
     explorer_ = new QTreeWidget;
     explorer_->setObjectName(QStringLiteral("explorerList"));
     explorer_->setColumnCount(1);
@@ -220,8 +236,17 @@ QWidget* MainWindow::buildPanels() {
     explorer_->setColumnWidth(0, 190);
     explorer_->setRootIsDecorated(false);
     explorer_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    side_->addTab(projectPage, QStringLiteral("Project"));
-    side_->addTab(project2Page, QStringLiteral("Project 2"));
+    // The option pages scroll, so they never force a minimum window height.
+    const auto scrolled = [](QWidget* page) {
+        auto* area = new QScrollArea;
+        area->setWidget(page);
+        area->setWidgetResizable(true);
+        area->setFrameShape(QFrame::NoFrame);
+        area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        return area;
+    };
+    side_->addTab(scrolled(projectPage), QStringLiteral("Project"));
+    side_->addTab(scrolled(project2Page), QStringLiteral("Project 2"));
     side_->addTab(explorer_, QStringLiteral("Book"));
     connect(side_, &QTabWidget::currentChanged, this, [this](int page) {
         if (page == 2) refreshExplorer();

@@ -1,11 +1,14 @@
 #pragma once
 #include "app/commands.h"
 #include "app/document.h"
+#include "build/binary_list.h"
+#include "common/charset.h"
 
 #include <QMainWindow>
 
 #include <array>
 #include <map>
+#include <memory>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -20,8 +23,13 @@ class QTreeWidget;
 
 namespace quillo {
 
+class BinaryManagerWindow;
 class HelpStrip;
+class MemoryImage;
+class ProjectPanel;
+class RegionMap;
 class Settings;
+struct EditorStatus;
 class SourceEditor;
 struct MenuLine;
 
@@ -60,6 +68,19 @@ public:
     QAction* action(Command command) const;
     QMenu* bookmarkMenu() const { return bookmarkMenu_; }
     const QString& programFolder() const { return programFolder_; }
+    ProjectPanel* projectPanel() const { return panel_; }
+    Settings& settings() { return settings_; }
+
+    // The current document's extra binaries and the application-wide memory
+    // image and region map the build places them in.
+    BinaryList& binaryList() { return binaries_; }
+    RegionMap& regionMap() { return *regions_; }
+    MemoryImage& memoryImage() { return *image_; }
+    BinaryManagerWindow* binaryManager() const { return binaryManager_; }
+
+    // Save as the "Save" command does (asks for a name when the source was
+    // never saved); false when nothing was written.
+    bool saveCurrentSource();
 
     // The exit sequence: window state into the settings, the question for
     // modified sources, then the settings file. Returns false when the
@@ -99,7 +120,14 @@ private:
     void refreshExplorer();
     void onTabChanged(int index);
     void onEditorNotified();
+    void onEditorStatus(const EditorStatus& status);
+    void showBookmarkMenu(int line);
     void updateStatusBar();
+    void renderHelpLine();
+    void refillMainFileList();
+    void writeBinaryList(const std::string& path);
+    void readBinaryList(const std::string& path);
+    void showBinaryManager();
 
     // Commands of this window.
     void importBinary();
@@ -133,6 +161,16 @@ private:
     QMenu* bookmarkMenu_ = nullptr;
     QMenu* binaryPropertiesMenu_ = nullptr;
     QMenu* binaryListMenu_ = nullptr;
+
+    Charset charset_;
+    ProjectPanel* panel_ = nullptr;
+    BinaryList binaries_;
+    std::unique_ptr<RegionMap> regions_;
+    std::unique_ptr<MemoryImage> image_;
+    BinaryManagerWindow* binaryManager_ = nullptr;
+    // A binary list that could not be read is never written over, so a
+    // damaged file can still be repaired or recovered by hand.
+    std::string damagedBinaryList_;
 };
 
 }  // namespace quillo

@@ -4,6 +4,7 @@
 #include "app/ui/main_window.h"
 #include "app/ui/platform.h"
 #include "app/version.h"
+#include "build/ui/binary_manager_window.h"
 #include "common/defb_format.h"
 #include "common/file_io.h"
 #include "editor/ui/editor_commands.h"
@@ -61,6 +62,16 @@ void MainWindow::runCommand(Command command) {
     case Command::UsePrimaryCompiler: setUsedCompiler(0); return;
     case Command::UseSecondaryCompiler: setUsedCompiler(1); return;
     case Command::About: showAbout(); return;
+    case Command::BinaryManager: showBinaryManager(); return;
+    case Command::BinaryAddFile:
+        if (binaryManager_) binaryManager_->addBinaryFile();
+        return;
+    case Command::BinaryRemove:
+        if (binaryManager_) binaryManager_->removeSelected();
+        return;
+    case Command::BinaryEditProperties:
+        if (binaryManager_) binaryManager_->editSelected();
+        return;
     default: break;
     }
     EditorContext context{settings_, this, programFolder_};
@@ -68,6 +79,19 @@ void MainWindow::runCommand(Command command) {
         if (command == Command::ForceRefresh) refreshExplorer();
         updateStatusBar();
     }
+}
+
+void MainWindow::showBinaryManager() {
+    if (!binaryManager_) {
+        binaryManager_ = new BinaryManagerWindow(binaries_, *regions_, this);
+        binaryManager_->setWindowFlag(Qt::Window);
+        binaryManager_->setContextMenu(binaryListMenu_);
+        binaryManager_->setTreeContextMenu(binaryPropertiesMenu_);
+    }
+    binaryManager_->refresh();
+    binaryManager_->show();
+    binaryManager_->raise();
+    binaryManager_->activateWindow();
 }
 
 void MainWindow::importBinary() {

@@ -1,13 +1,24 @@
 // The documents in the source tabs: new, open, save, close, move, activate.
+#include "app/project_file.h"
 #include "app/settings.h"
 #include "app/ui/dialogs.h"
+#include "app/ui/help_strip.h"
 #include "app/ui/main_window.h"
+#include "app/ui/project_panel.h"
+#include "build/bmi_file.h"
+#include "build/region_map.h"
+#include "build/ui/binary_manager_window.h"
+#include "build/ui/build_messages.h"
 #include "common/file_io.h"
+#include "editor/status_fields.h"
 #include "editor/ui/editor_commands.h"
+#include "editor/ui/help_strip.h"
 #include "editor/ui/source_editor.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QFileDialog>
+#include <QMenu>
 #include <QLabel>
 #include <QTabBar>
 #include <QTabWidget>
@@ -31,8 +42,12 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 
 int MainWindow::addDocument(Document doc) {
     auto* ed = new SourceEditor(tabs_);
-    ed->send(QsciScintillaBase::SCI_SETZOOM, static_cast<std::uintptr_t>(settings_.integer(Setting::Zoom)));
+    ed->configure(settings_);
     connect(ed, &SourceEditor::notified, this, &MainWindow::onEditorNotified);
+    connect(ed, &SourceEditor::statusChanged, this, [this, ed](const EditorStatus& status) {
+        if (ed == currentEditor()) onEditorStatus(status);
+    });
+    connect(ed, &SourceEditor::bookmarkMenuRequested, this, &MainWindow::showBookmarkMenu);
     documents_.push_back(std::move(doc));
     const QSignalBlocker block(tabs_);  // the caller activates the tab
     return tabs_->addTab(ed, q(documents_.back().name));
@@ -40,23 +55,53 @@ int MainWindow::addDocument(Document doc) {
 
 void MainWindow::activateTab(int index) {
     if (index < 0 || index >= documentCount()) return;
+    if (current_ >= 0 && current_ < documentCount()) writeBinaryList(binaryListPath(currentDocument().outputFile));
     current_ = index;
     if (tabs_->currentIndex() != index) {
         const QSignalBlocker block(tabs_);
         tabs_->setCurrentIndex(index);
     }
+    panel_->setFromDocument(currentDocument());
     SourceEditor* ed = currentEditor();
     ed->setCaretPosition(currentDocument().caretPos);
     ed->send(QsciScintillaBase::SCI_SCROLLCARET);
+    readBinaryList(binaryListPath(currentDocument().outputFile));
     ed->setFocus();
+    onEditorStatus(ed->status());
     updateStatusBar();
 }
 
 // Stores what the panels show into the current document before it is left,
-// saved or built.
+// saved or built, and writes its binary list.
 void MainWindow::sync() {
     if (current_ < 0 || !currentEditor()) return;
-    currentDocument().caretPos = currentEditor()->caretPosition();
+    Document& doc = currentDocument();
+    panel_->storeMainFileName(doc);
+    panel_->storeInto(doc);
+    doc.caretPos = currentEditor()->caretPosition();
+    writeBinaryList(binaryListPath(doc.outputFile));
+}
+
+void MainWindow::writeBinaryList(const std::string& path) {
+    if (path == damagedBinaryList_) return;
+    const std::string error = saveBinaryList(path, binaries_);
+    if (!error.empty())
+        appendLog("FAIL: the binary list " + path + " could not be written: " + error);
+}
+
+void MainWindow::readBinaryList(const std::string& path) {
+    const std::string error = loadBinaryList(path, binaries_);
+    if (!error.empty()) {
+        damagedBinaryList_ = path;
+        showMessage(this, QStringLiteral("Error"),
+                    QStringLiteral("The binary list %1 cannot be read:\n%2\nThe file is left as it is.")
+                        .arg(q(path), q(error)),
+                    QMessageBox::Warning);
+    } else if (path == damagedBinaryList_) {
+        damagedBinaryList_.clear();
+    }
+    for (const RegionProblem& problem : rebuildRegionMap(*regions_, binaries_)) showRegionWarning(this, problem.status);
+    if (binaryManager_) binaryManager_->refresh();
 }
 
 void MainWindow::onTabChanged(int index) {
@@ -67,10 +112,21 @@ void MainWindow::onTabChanged(int index) {
     tabs_->setUpdatesEnabled(true);
     refreshProjectPanel();
     refreshExplorer();
+    refillMainFileList();
 }
 
 void MainWindow::refreshProjectPanel() {
+    regions_->clear();
+    regions_->registerFixedRegions();
+    activateTab(current_);
     updateStatusBar();
+}
+
+void MainWindow::refillMainFileList() {
+    std::vector<std::string> names;
+    names.reserve(documents_.size());
+    for (const Document& doc : documents_) names.push_back(doc.name);
+    panel_->refillMainFileList(names, current_, currentDocument().mainPrgName);
 }
 
 void MainWindow::refreshExplorer() {
@@ -139,13 +195,23 @@ bool MainWindow::loadSource(const QString& path, bool intoNewTab) {
         currentDocument() = std::move(opened);
         tabs_->setTabText(index, q(currentDocument().name));
     }
+    if (intoNewTab) {
+        const QSignalBlocker block(tabs_);
+        tabs_->setCurrentIndex(index);
+    }
+    current_ = index;
     SourceEditor* ed = editor(index);
     ed->setTextBytes(std::string_view(reinterpret_cast<const char*>(read.data.data()), read.data.size()));
+    const ProjectEditorState state = readProjectFile(projectFilePath(file), document(index));
+    ed->send(QsciScintillaBase::SCI_SETSCROLLWIDTH, static_cast<std::uintptr_t>(std::max(1, state.scrollBarWidth)));
+    applyClosedFoldsText(*ed, q(encodeLineList(state.closedFolds)));
+    applyBookmarksText(*ed, q(encodeLineList(state.bookmarks)));
+    readBinaryList(binaryListPath(file));
     ed->setSavePoint();
     settings_.set(Setting::LastDir, document(index).folder);
     appendLog("Finished");
-    activateTab(index);
     refreshProjectPanel();
+    refillMainFileList();
     return true;
 }
 
@@ -185,6 +251,7 @@ bool MainWindow::saveDocumentAs() {
         }
     }
     refreshTabMarker(current_);
+    refillMainFileList();
     return saved;
 }
 
@@ -204,7 +271,23 @@ bool MainWindow::saveSource(const QString& path, bool ask) {
         return false;
     }
     ed->setSavePoint();
+    // The project file and the binary list travel with the source.
+    ProjectEditorState state;
+    state.caretPos = ed->caretPosition();
+    state.scrollBarWidth = static_cast<std::int32_t>(ed->send(QsciScintillaBase::SCI_GETSCROLLWIDTH));
+    state.closedFolds = decodeLineList(closedFoldsAsText(*ed).toStdString());
+    state.bookmarks = decodeLineList(bookmarksAsText(*ed).toStdString());
+    for (const std::string& problem : {writeProjectFile(projectFilePath(file), currentDocument(), state),
+                                       damagedBinaryList_ == binaryListPath(file)
+                                           ? std::string()
+                                           : saveBinaryList(binaryListPath(file), binaries_)})
+        if (!problem.empty()) appendLog("FAIL: " + problem);
     return true;
+}
+
+bool MainWindow::saveCurrentSource() {
+    sync();
+    return saveCurrentUnderItsName();
 }
 
 void MainWindow::saveModifiedSources() {
@@ -272,12 +355,27 @@ void MainWindow::refreshAllMarkers() {
 void MainWindow::onEditorNotified() {
     if (sender() != currentEditor()) return;
     refreshTabMarker(current_);
-    updateStatusBar();
+}
+
+void MainWindow::onEditorStatus(const EditorStatus& status) {
+    for (int field : {0, 2, 3, 4, 5, 6}) statusField(field)->setText(q(status.field(field)));
+    renderHelpLine();
+}
+
+void MainWindow::renderHelpLine() {
+    if (SourceEditor* ed = currentEditor())
+        strip_->setImage(renderHelpStrip(ed->status().helpLine, strip_->cellWidth(), charset_));
+}
+
+void MainWindow::showBookmarkMenu(int line) {
+    if (sender() != currentEditor()) return;
+    currentEditor()->setBookmarkLine(line);
+    bookmarkMenu_->exec(QCursor::pos());
 }
 
 void MainWindow::updateStatusBar() {
     if (current_ < 0) return;
-    statusField(1)->setText(QStringLiteral("FreeMem: %1").arg(currentDocument().freeMemory));
+    statusField(1)->setText(q(freeMemoryField(currentDocument().freeMemory)));
 }
 
 }  // namespace quillo

@@ -2,11 +2,13 @@
 #include "app/menu_table.h"
 #include "app/settings.h"
 #include "app/ui/main_window.h"
+#include "app/ui/project_panel.h"
 #include "editor/ui/source_editor.h"
 #include "ui_test_support.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QSplitter>
@@ -262,7 +264,9 @@ private slots:
         w().currentEditor()->insertAtCaret("first");
         w().runCommand(Command::New);
         w().currentEditor()->insertAtCaret("second");
-        w().currentDocument().prgStart = 30000;
+        auto* start = w().projectPanel()->findChild<QLineEdit*>("PrgStart");
+        start->clear();
+        QTest::keyClicks(start, "30000");
         QCOMPARE(w().currentIndex(), 1);
         w().runCommand(Command::MoveRight);
         QCOMPARE(w().currentIndex(), 1);
