@@ -264,7 +264,8 @@ private slots:
         w().currentEditor()->insertAtCaret("first");
         w().runCommand(Command::New);
         w().currentEditor()->insertAtCaret("second");
-        auto* start = w().projectPanel()->findChild<QLineEdit*>("PrgStart");
+        auto* start = w().findChild<QLineEdit*>("PrgStart");
+        QVERIFY(start);
         start->clear();
         QTest::keyClicks(start, "30000");
         QCOMPARE(w().currentIndex(), 1);
