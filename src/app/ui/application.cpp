@@ -8,7 +8,14 @@
 #include "common/file_io.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QWindow>
 
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
 #include <string_view>
 
 namespace quillo {
@@ -17,6 +24,32 @@ namespace {
 
 // A settings file is a few kilobytes; anything huge is not ours.
 constexpr std::uintmax_t kMaxSettingsFileSize = 1 << 20;
+
+// Start-up measurement (bench/startup.sh): QUILLO_STARTUP_PROBE holds the
+// launch time in nanoseconds since the epoch; when the main window is first
+// exposed the time since then and the resident memory are printed and the
+// process ends at once.
+class StartupProbe : public QObject {
+public:
+    explicit StartupProbe(long long launchNs) : launchNs_(launchNs) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::Expose) return false;
+        const auto now = std::chrono::system_clock::now().time_since_epoch();
+        const double ms = static_cast<double>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count() - launchNs_) / 1e6;
+        std::ifstream status("/proc/self/status");
+        std::string line, rss;
+        while (std::getline(status, line))
+            if (line.rfind("VmRSS:", 0) == 0) rss = line.substr(6);
+        std::fprintf(stdout, "mapped_ms %.1f rss_kib %ld\n", ms, std::strtol(rss.c_str(), nullptr, 10));
+        std::fflush(stdout);
+        std::_Exit(0);
+    }
+
+private:
+    long long launchNs_;
+};
 
 }  // namespace
 
@@ -37,6 +70,10 @@ void Application::start(const QStringList& files) {
     settings_->read(bytes);
 
     window_ = std::make_unique<MainWindow>(*settings_, programFolder_);
+    if (const QByteArray probe = qgetenv("QUILLO_STARTUP_PROBE"); !probe.isEmpty()) {
+        window_->winId();  // makes the native window whose expose ends the probe
+        window_->windowHandle()->installEventFilter(new StartupProbe(probe.toLongLong()));
+    }
     if (settings_->flag(Setting::IDEMaximized))
         window_->showMaximized();
     else

@@ -35,7 +35,7 @@ constexpr std::array<int, 7> kStatusFieldWidths = {160, 100, 30, 30, 60, 20, 100
 // The panes keep this much of themselves whatever position the settings hold,
 // so a stored position can never hide the output panel or the side panel.
 constexpr int kMinOutputHeight = 60;
-constexpr int kMinSidePanelWidth = 200;
+constexpr int kMinSidePanelWidth = 250;
 
 // Settings colours are 0x00BBGGRR.
 QColor fromBgr(std::int32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
