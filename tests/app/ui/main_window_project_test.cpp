@@ -1,0 +1,183 @@
+// The main window with the editor, project options and binary list wired in:
+// what its menus and shortcuts reach, and what travels with a saved source.
+#include "app/settings.h"
+#include "app/ui/main_window.h"
+#include "build/binary_list.h"
+#include "build/bmi_file.h"
+#include "build/ui/binary_manager_window.h"
+#include "editor/ui/source_editor.h"
+#include "ui_test_support.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <memory>
+
+using namespace quillo;
+using quillo::test::ModalAnswerer;
+using quillo::test::TempHome;
+
+namespace {
+
+using Sci = QsciScintillaBase;
+
+QByteArray text(SourceEditor* ed) { return QByteArray::fromStdString(ed->textBytes()); }
+
+BinaryRecord record(const std::string& file, int start, int size) {
+    BinaryRecord r;
+    r.file = file;
+    r.start = start;
+    r.size = size;
+    r.description = "tiles";
+    r.flags = 8;
+    return r;
+}
+
+}  // namespace
+
+class MainWindowProjectTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempHome> home;
+    std::unique_ptr<Settings> settings;
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<ModalAnswerer> answers;
+
+    MainWindow& w() { return *window; }
+    SourceEditor* ed() { return w().currentEditor(); }
+
+    void typeInEditor(const char* keys) {
+        ed()->setFocus();
+        QTest::keyClicks(ed(), keys);
+    }
+
+private slots:
+    void init() {
+        home = std::make_unique<TempHome>();
+        QDir(home->path()).mkpath("Quillo_Files");
+        settings = std::make_unique<Settings>(home->path().toStdString());
+        settings->read("");
+        window = std::make_unique<MainWindow>(*settings, home->path());
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        answers = std::make_unique<ModalAnswerer>();
+    }
+
+    void cleanup() {
+        answers.reset();
+        window.reset();
+        settings.reset();
+        home.reset();
+    }
+
+    void f1OpensTheKeywordPageOrSaysSorry() {
+        ed()->setTextBytes("BXOR\n");
+        ed()->setCaretPosition(2);
+        QTest::keyClick(ed(), Qt::Key_F1);
+        QCOMPARE(answers->titles(), QStringList({"Help"}));
+        ed()->setTextBytes("print\n");
+        ed()->setCaretPosition(2);
+        w().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w()));
+        answers->answerMessage(QMessageBox::Ok);
+        QTest::keyClick(ed(), Qt::Key_F1);
+        QCOMPARE(answers->titles(), QStringList({"Help", "Sorry"}));
+        QCOMPARE(answers->seen().back().text, QString("This command is external or help is not written yet"));
+    }
+
+    void ctrlBAndAltBCommentAndUncommentTheSelectedLines() {
+        ed()->setTextBytes("CLS\nBEEP 1,2\nSTOP\n");
+        ed()->send(Sci::SCI_SETSEL, 0, 8);
+        QTest::keyClick(ed(), Qt::Key_B, Qt::ControlModifier);
+        QCOMPARE(text(ed()), QByteArray("' CLS\n' BEEP 1,2\nSTOP\n"));
+        QTest::keyClick(ed(), Qt::Key_B, Qt::AltModifier);
+        QCOMPARE(text(ed()), QByteArray("CLS\nBEEP 1,2\nSTOP\n"));
+    }
+
+    void shiftF3JumpsToTheRoutineAndTheBookPageListsThem() {
+        ed()->setTextBytes("Sub Init()\r\nEnd Sub\r\nFunction Max(a as ubyte) as ubyte\r\nEnd Function\r\nmax(1)\r\n");
+        ed()->setCaretPosition(static_cast<int>(ed()->textLength() - 7));  // on "max"
+        QTest::keyClick(ed(), Qt::Key_F3, Qt::ShiftModifier);
+        QCOMPARE(ed()->send(Sci::SCI_LINEFROMPOSITION, static_cast<std::uintptr_t>(ed()->caretPosition())), 2);
+        w().sidePanel()->setCurrentIndex(2);
+        QCOMPARE(w().explorerList()->topLevelItemCount(), 2);
+        QCOMPARE(w().explorerList()->topLevelItem(0)->text(0), QString("Init"));
+        QCOMPARE(w().explorerList()->topLevelItem(1)->text(0), QString("Max"));
+    }
+
+    void savingWritesTheProjectFileAndBinaryListBesideTheSource() {
+        home->write("src/game.bas", "10 CLS\n20 BEEP 1,2\n30 STOP\n");
+        QVERIFY(w().openSourceFile(home->file("src/game.bas")));
+        auto* start = w().findChild<QLineEdit*>("PrgStart");
+        QCOMPARE(start->text(), QString("24576"));  // read default without a project file
+        QCOMPARE(w().findChild<QLineEdit*>("Heapsize")->text(), QString("1000"));
+        start->clear();
+        QTest::keyClicks(start, "32768");
+        w().findChild<QComboBox*>("UsedEmulator")->setCurrentIndex(3);
+        w().binaryList().push_back(record("/data/tiles.bin", 40000, 512));
+        ed()->send(Sci::SCI_MARKERADD, 1, 0);
+        w().runCommand(Command::Save);
+
+        const QByteArray cfg = home->read("src/game.qlo.cfg");
+        QVERIFY(cfg.startsWith("; Please do not change"));
+        QVERIFY(cfg.contains("\r\nPrgStart = 32768\r\n"));
+        QVERIFY(cfg.contains("\r\nUsedEmulator = 3\r\n"));
+        QVERIFY(cfg.contains("\r\nBookmarks = 00000001\r\n"));
+        BinaryList saved;
+        QCOMPARE(loadBinaryList(home->file("src/game.qlo.bmi").toStdString(), saved), std::string());
+        QCOMPARE(saved.size(), std::size_t(1));
+        QCOMPARE(saved[0].start, 40000);
+
+        // Opened again in a second tab, the source brings its options back.
+        w().runCommand(Command::New);
+        QVERIFY(w().openSourceFile(home->file("src/game.qlo")));
+        QCOMPARE(w().currentDocument().prgStart, 32768);
+        QCOMPARE(w().findChild<QLineEdit*>("PrgStart")->text(), QString("32768"));
+        QCOMPARE(ed()->send(Sci::SCI_MARKERGET, 1) & 1, 1);
+        QCOMPARE(w().binaryList().size(), std::size_t(1));
+    }
+
+    void leavingATabWritesItsBinaryListAndTheNewTabReadsItsOwn() {
+        w().binaryList().push_back(record("/data/a.bin", 30000, 10));
+        w().runCommand(Command::New);
+        QVERIFY2(w().binaryList().empty(), "the new document has no list of its own yet");
+        w().binaryList().push_back(record("/data/b.bin", 50000, 20));
+        w().sourceTabs()->setCurrentIndex(0);
+        QCOMPARE(w().binaryList().size(), std::size_t(1));
+        QCOMPARE(w().binaryList()[0].file, std::string("/data/a.bin"));
+        BinaryList second;
+        QCOMPARE(loadBinaryList(binaryListPath(w().document(1).outputFile), second), std::string());
+        QCOMPARE(second.at(0).file, std::string("/data/b.bin"));
+    }
+
+    void aDamagedBinaryListIsReportedAndNeverOverwritten() {
+        home->write("src/game.bas", "10 CLS\n");
+        const QByteArray damaged("\x05\x00\x00\x00\x40\x9c", 6);  // five records promised, none there
+        home->write("src/game.bas.bmi", damaged);
+        answers->answerMessage(QMessageBox::Ok);
+        QVERIFY(w().openSourceFile(home->file("src/game.bas")));
+        QCOMPARE(answers->titles(), QStringList({"Error"}));
+        QVERIFY(answers->seen().back().text.contains("game.bas.bmi"));
+        answers->answerFile(home->file("src/game.bas"));
+        answers->answerMessage(QMessageBox::Yes);
+        w().runCommand(Command::SaveAs);  // writes game.bas.qlo and its own .bmi
+        QCOMPARE(home->read("src/game.bas.bmi"), damaged);
+    }
+
+    void theBinaryManagerOpensFromTheToolsMenu() {
+        w().binaryList().push_back(record("/data/tiles.bin", 40000, 512));
+        w().runCommand(Command::BinaryManager);
+        BinaryManagerWindow* manager = w().binaryManager();
+        QVERIFY(manager && manager->isVisible());
+        QCOMPARE(manager->windowTitle(), QString("Quillo Binary Manager"));
+        auto* list = manager->findChild<QTreeWidget*>("binaryList");
+        if (list) QCOMPARE(list->topLevelItemCount(), 1);
+    }
+};
+
+QTEST_MAIN(MainWindowProjectTest)
+#include "main_window_project_test.moc"
