@@ -1,5 +1,7 @@
 #include "app/project_file.h"
 
+#include "editor/line_list_text.h"
+
 #include "common/file_io.h"
 #include "common/ini_file.h"
 
@@ -98,19 +100,6 @@ std::string oneLine(std::string_view value) {
     return text;
 }
 
-std::optional<std::uint32_t> hexEntry(std::string_view entry) {
-    std::uint32_t value = 0;
-    for (const char c : entry) {
-        std::uint32_t digit = 0;
-        if (c >= '0' && c <= '9') digit = static_cast<std::uint32_t>(c - '0');
-        else if (c >= 'A' && c <= 'F') digit = static_cast<std::uint32_t>(c - 'A' + 10);
-        else if (c >= 'a' && c <= 'f') digit = static_cast<std::uint32_t>(c - 'a' + 10);
-        else return std::nullopt;
-        value = value << 4 | digit;
-    }
-    return value;
-}
-
 }  // namespace
 
 std::string projectFilePath(std::string_view sourcePath) { return std::string(sourcePath) + ".cfg"; }
@@ -118,25 +107,11 @@ std::string projectFilePath(std::string_view sourcePath) { return std::string(so
 std::string encodeLineList(std::vector<std::int32_t> lines) {
     std::sort(lines.begin(), lines.end());
     lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string text;
-    text.reserve(lines.size() * 8);
-    for (const std::int32_t line : lines) {
-        if (line < 0) continue;
-        const auto value = static_cast<std::uint32_t>(line);
-        for (int shift = 28; shift >= 0; shift -= 4) text += kDigits[(value >> shift) & 0xF];
-    }
-    return text;
+    std::erase_if(lines, [](std::int32_t line) { return line < 0; });
+    return lineListText(lines);
 }
 
-std::vector<std::int32_t> decodeLineList(std::string_view text) {
-    std::vector<std::int32_t> lines;
-    for (std::size_t pos = 0; pos + 8 <= text.size(); pos += 8) {
-        const auto value = hexEntry(text.substr(pos, 8));
-        if (value && *value <= 0x7FFFFFFFu) lines.push_back(static_cast<std::int32_t>(*value));
-    }
-    return lines;
-}
+std::vector<std::int32_t> decodeLineList(std::string_view text) { return parseLineListText(text); }
 
 std::string projectFileBytes(const Document& doc, const ProjectEditorState& editor) {
     IniWriter out;

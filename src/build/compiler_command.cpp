@@ -18,7 +18,12 @@ constexpr std::array<OutputKind, 4> kOutputKinds = {{
 
 constexpr int kAsm = 3;
 
-std::string quoted(std::string_view path) { return "\"" + std::string(path) + "\""; }
+std::string quoted(std::string_view path) {
+    std::string text;
+    text.reserve(path.size() + 2);
+    text.append(1, '"').append(path).append(1, '"');
+    return text;
+}
 
 bool endsWith(std::string_view text, std::string_view tail) {
     return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;

@@ -1,0 +1,18 @@
+#pragma once
+#include <span>
+
+namespace quillo {
+
+// One of the compiler's include libraries: its name in the helper's list,
+// its page in the help folder and the line that includes it.
+struct IncludeLibrary {
+    const char* name;
+    const char* helpPage;
+    const char* includeLine;
+};
+
+// In list order. Page names are file names of the help folder, kept exactly
+// (including "Help_Lib_Crslin.html").
+std::span<const IncludeLibrary> includeLibraries();
+
+}  // namespace quillo
