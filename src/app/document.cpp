@@ -54,4 +54,9 @@ std::string savePath(const Document& doc, std::string_view suffix) {
     return doc.folder + doc.name + "." + std::string(suffix);
 }
 
+std::string outputFilePath(const Document& doc, std::string_view fallbackFolder) {
+    if (!doc.outputFile.empty() && doc.outputFile.front() == '/') return doc.outputFile;
+    return (doc.isSaved() ? doc.folder : std::string(fallbackFolder)) + doc.outputFile;
+}
+
 }  // namespace quillo

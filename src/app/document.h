@@ -59,5 +59,10 @@ std::string folderOf(std::string_view path);
 std::string sourceFileName(std::string_view path, std::string_view suffix);
 // Where Save writes a document: folder + name + "." + suffix.
 std::string savePath(const Document& doc, std::string_view suffix);
+// The output file as a full path: a relative OutputFile (the default is
+// "output") lies in the source's folder, which is where the compiler runs,
+// or in fallbackFolder for a source never saved; never in whatever folder
+// the program was started from.
+std::string outputFilePath(const Document& doc, std::string_view fallbackFolder);
 
 }  // namespace quillo

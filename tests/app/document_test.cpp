@@ -52,3 +52,15 @@ TEST(NewDocuments, StartUpAndNewDocumentsHaveTheirOwnDefaults) {
     EXPECT_EQ(added.heapsize, 4768);
     EXPECT_EQ(added.freeMemory, 41536);
 }
+
+TEST(OutputFile, RelativeOutputLiesBesideTheSourceNeverInTheWorkingFolder) {
+    Document doc;
+    doc.outputFile = "output";
+    EXPECT_EQ(outputFilePath(doc, "/opt/quillo/"), "/opt/quillo/output");
+    doc.folder = "/home/ann/game/";
+    EXPECT_EQ(outputFilePath(doc, "/opt/quillo/"), "/home/ann/game/output");
+    doc.outputFile = "build/game";
+    EXPECT_EQ(outputFilePath(doc, "/opt/quillo/"), "/home/ann/game/build/game");
+    doc.outputFile = "/tmp/out";
+    EXPECT_EQ(outputFilePath(doc, "/opt/quillo/"), "/tmp/out");
+}

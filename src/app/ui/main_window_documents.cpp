@@ -55,7 +55,7 @@ int MainWindow::addDocument(Document doc) {
 
 void MainWindow::activateTab(int index) {
     if (index < 0 || index >= documentCount()) return;
-    if (current_ >= 0 && current_ < documentCount()) writeBinaryList(binaryListPath(currentDocument().outputFile));
+    if (current_ >= 0 && current_ < documentCount()) writeBinaryList(binaryListPath(outputFilePath(currentDocument(), programFolder_.toStdString())));
     current_ = index;
     if (tabs_->currentIndex() != index) {
         const QSignalBlocker block(tabs_);
@@ -65,7 +65,7 @@ void MainWindow::activateTab(int index) {
     SourceEditor* ed = currentEditor();
     ed->setCaretPosition(currentDocument().caretPos);
     ed->send(QsciScintillaBase::SCI_SCROLLCARET);
-    readBinaryList(binaryListPath(currentDocument().outputFile));
+    readBinaryList(binaryListPath(outputFilePath(currentDocument(), programFolder_.toStdString())));
     ed->setFocus();
     onEditorStatus(ed->status());
     updateStatusBar();
@@ -79,7 +79,7 @@ void MainWindow::sync() {
     panel_->storeMainFileName(doc);
     panel_->storeInto(doc);
     doc.caretPos = currentEditor()->caretPosition();
-    writeBinaryList(binaryListPath(doc.outputFile));
+    writeBinaryList(binaryListPath(outputFilePath(doc, programFolder_.toStdString())));
 }
 
 void MainWindow::writeBinaryList(const std::string& path) {

@@ -122,6 +122,9 @@ private slots:
         ed()->send(Sci::SCI_MARKERADD, 1, 0);
         w().runCommand(Command::Save);
 
+        // The default output file "output" is relative: its list lies beside the source.
+        QVERIFY(QFile::exists(home->file("src/output.bmi")));
+        QVERIFY(!QFile::exists(QDir::currentPath() + "/output.bmi"));
         const QByteArray cfg = home->read("src/game.qlo.cfg");
         QVERIFY(cfg.startsWith("; Please do not change"));
         QVERIFY(cfg.contains("\r\nPrgStart = 32768\r\n"));
