@@ -78,7 +78,6 @@ MainWindow::MainWindow(Settings& settings, QString programFolder, QWidget* paren
 
     appendOutput(QStringLiteral("Quillo version: %1").arg(QLatin1String(kVersion)));
     updateCompilerChecks();
-    refreshProjectPanel();
 }
 
 MainWindow::~MainWindow() = default;

@@ -116,7 +116,6 @@ private:
     void moveDocument(int delta);
     void refreshTabMarker(int index);
     void refreshAllMarkers();
-    void refreshProjectPanel();
     void refreshExplorer();
     void onTabChanged(int index);
     void onEditorNotified();
@@ -125,6 +124,8 @@ private:
     void updateStatusBar();
     void renderHelpLine();
     void refillMainFileList();
+    // The binary list that goes with a document's output file.
+    std::string binaryListFile(const Document& doc) const;
     void writeBinaryList(const std::string& path);
     void readBinaryList(const std::string& path);
     void showBinaryManager();

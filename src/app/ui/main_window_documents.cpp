@@ -55,7 +55,7 @@ int MainWindow::addDocument(Document doc) {
 
 void MainWindow::activateTab(int index) {
     if (index < 0 || index >= documentCount()) return;
-    if (current_ >= 0 && current_ < documentCount()) writeBinaryList(binaryListPath(outputFilePath(currentDocument(), programFolder_.toStdString())));
+    if (current_ >= 0 && current_ < documentCount()) writeBinaryList(binaryListFile(currentDocument()));
     current_ = index;
     if (tabs_->currentIndex() != index) {
         const QSignalBlocker block(tabs_);
@@ -65,7 +65,7 @@ void MainWindow::activateTab(int index) {
     SourceEditor* ed = currentEditor();
     ed->setCaretPosition(currentDocument().caretPos);
     ed->send(QsciScintillaBase::SCI_SCROLLCARET);
-    readBinaryList(binaryListPath(outputFilePath(currentDocument(), programFolder_.toStdString())));
+    readBinaryList(binaryListFile(currentDocument()));
     ed->setFocus();
     onEditorStatus(ed->status());
     updateStatusBar();
@@ -79,7 +79,11 @@ void MainWindow::sync() {
     panel_->storeMainFileName(doc);
     panel_->storeInto(doc);
     doc.caretPos = currentEditor()->caretPosition();
-    writeBinaryList(binaryListPath(outputFilePath(doc, programFolder_.toStdString())));
+    writeBinaryList(binaryListFile(doc));
+}
+
+std::string MainWindow::binaryListFile(const Document& doc) const {
+    return binaryListPath(outputFilePath(doc, programFolder_.toStdString()));
 }
 
 void MainWindow::writeBinaryList(const std::string& path) {
@@ -110,16 +114,8 @@ void MainWindow::onTabChanged(int index) {
     tabs_->setUpdatesEnabled(false);
     activateTab(index);
     tabs_->setUpdatesEnabled(true);
-    refreshProjectPanel();
     refreshExplorer();
     refillMainFileList();
-}
-
-void MainWindow::refreshProjectPanel() {
-    regions_->clear();
-    regions_->registerFixedRegions();
-    activateTab(current_);
-    updateStatusBar();
 }
 
 void MainWindow::refillMainFileList() {
@@ -138,7 +134,6 @@ void MainWindow::newDocument() {
     const int index = addDocument(quillo::newDocument(programFolder_.toStdString()));
     activateTab(index);
     refreshExplorer();
-    refreshProjectPanel();
 }
 
 void MainWindow::openDocument() {
@@ -210,7 +205,7 @@ bool MainWindow::loadSource(const QString& path, bool intoNewTab) {
     ed->setSavePoint();
     settings_.set(Setting::LastDir, document(index).folder);
     appendLog("Finished");
-    refreshProjectPanel();
+    activateTab(index);  // also hands the list read beside the source to the output file's list
     refillMainFileList();
     return true;
 }
@@ -317,7 +312,6 @@ void MainWindow::closeDocument() {
     } else {
         activateTab(std::min(removed, documentCount() - 1));
     }
-    refreshProjectPanel();
     refreshExplorer();
 }
 
@@ -335,7 +329,6 @@ void MainWindow::moveDocument(int delta) {
         tabs_->tabBar()->moveTab(from, to);
     }
     activateTab(to);
-    refreshProjectPanel();
 }
 
 void MainWindow::refreshTabMarker(int index) {
