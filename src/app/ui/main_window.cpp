@@ -276,7 +276,14 @@ void MainWindow::applyWindowColours() {
 
 SourceEditor* MainWindow::editor(int index) const { return qobject_cast<SourceEditor*>(tabs_->widget(index)); }
 
-void MainWindow::appendOutput(const QString& line) { output_->appendPlainText(line); }
+void MainWindow::appendOutput(const QString& line) {
+    // The log marker is a control byte that fonts draw as an empty box; the
+    // panel shows a guillemet in its place.
+    if (line.startsWith(QLatin1Char(kLogMarker)))
+        output_->appendPlainText(QChar(0x00BB) + line.mid(1));
+    else
+        output_->appendPlainText(line);
+}
 
 void MainWindow::appendLog(std::string_view text) { appendOutput(QString::fromStdString(logLine(text))); }
 
