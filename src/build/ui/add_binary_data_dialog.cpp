@@ -1,4 +1,5 @@
 #include "build/ui/add_binary_data_dialog.h"
+#include "app/ui/dialogs.h"
 
 #include "build/binary_data_writer.h"
 #include "build/ui/build_messages.h"
@@ -100,10 +101,8 @@ void AddBinaryDataDialog::write() {
         path.toStdString(), {bytes, static_cast<std::size_t>(data_.size())}, start_->value(), bank_->currentIndex(),
         description_->text().toStdString(), static_cast<RegionType>(type_->currentIndex()), list_, map_);
     if (!result.ok()) {
-        QMessageBox box(QMessageBox::Critical, tr("Error"),
-                        tr("File ") + path + tr(" cannot be written: ") + QString::fromStdString(result.error),
-                        QMessageBox::Ok, this);
-        box.exec();
+        showMessage(this, tr("Error"), tr("File ") + path + tr(" cannot be written: ") + QString::fromStdString(result.error),
+                    QMessageBox::Critical);
         return;
     }
     showRegionWarning(this, result.region);

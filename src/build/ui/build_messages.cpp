@@ -1,4 +1,5 @@
 #include "build/ui/build_messages.h"
+#include "app/ui/dialogs.h"
 
 #include "build/target_file_check.h"
 
@@ -20,8 +21,7 @@ QMessageBox::Icon iconOf(UserMessage::Icon icon) {
 QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 void show(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text) {
-    QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
-    box.exec();
+    showMessage(parent, title, text, icon);
 }
 
 }  // namespace
@@ -49,9 +49,7 @@ bool confirmTargetFile(QWidget* parent, const QString& path, qint64 size) {
         show(parent, QMessageBox::Critical, QObject::tr("Error"), message);
         return false;
     case TargetCheck::Status::Exists: {
-        QMessageBox box(QMessageBox::Question, QObject::tr("Question"), message, QMessageBox::Yes | QMessageBox::No,
-                        parent);
-        return box.exec() == QMessageBox::Yes;
+        return askYesNo(parent, QObject::tr("Question"), message);
     }
     }
     return false;

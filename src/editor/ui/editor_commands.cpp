@@ -1,4 +1,5 @@
 #include "editor/ui/editor_commands.h"
+#include "app/ui/dialogs.h"
 
 #include "app/settings.h"
 #include "editor/keyword_help.h"
@@ -20,17 +21,15 @@ QString lowerWordAtCaret(SourceEditor& editor) { return QString::fromStdString(w
 
 void gotoBookmark(SourceEditor& editor, QWidget* window, int line) {
     if (line < 0) {
-        QMessageBox::information(window, QStringLiteral("404"), QStringLiteral("No further bookmarks found"));
+        showMessage(window, QStringLiteral("404"), QStringLiteral("No further bookmarks found"));
         return;
     }
     editor.send(QsciScintillaBase::SCI_GOTOLINE, static_cast<std::uintptr_t>(line));
 }
 
 void confirmRemoveAllBookmarks(SourceEditor& editor, QWidget* window) {
-    const auto answer = QMessageBox::question(window, QStringLiteral("Are you sure?"),
-                                              QStringLiteral("Remove all bookmarks"),
-                                              QMessageBox::Yes | QMessageBox::No);
-    if (answer == QMessageBox::Yes) removeAllBookmarks(editor);
+    if (askYesNo(window, QStringLiteral("Are you sure?"), QStringLiteral("Remove all bookmarks")))
+        removeAllBookmarks(editor);
 }
 
 struct KindColours {

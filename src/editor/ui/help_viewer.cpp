@@ -1,4 +1,5 @@
 #include "editor/ui/help_viewer.h"
+#include "app/ui/dialogs.h"
 
 #include "editor/keyword_help.h"
 
@@ -42,8 +43,7 @@ void showKeywordHelp(const QString& lowerWord, QWidget* parent, const QString& p
         QDesktopServices::openUrl(QUrl(QString::fromStdString(target.target)));
         break;
     case KeywordHelpTarget::Kind::None:
-        QMessageBox::information(parent, QStringLiteral("Sorry"),
-                                 QStringLiteral("This command is external or help is not written yet"));
+        showMessage(parent, QStringLiteral("Sorry"), QStringLiteral("This command is external or help is not written yet"));
         break;
     }
 }
