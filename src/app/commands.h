@@ -18,7 +18,7 @@ enum class Command {
     KeyboardHelper, AsciiTable, FontEditor, BinaryManager, CodeLibrary, GfxEditor, Calculator,
     CreateDefbBuffer, BeepCalculator,
     // Compiler
-    Compile, Run, CompileAndRun, UsePrimaryCompiler, UseSecondaryCompiler,
+    Compile, Run, CompileAndRun, StopBuild, UsePrimaryCompiler, UseSecondaryCompiler,
     // Help
     Help, SystemVariables, IncludeLibHelper, About, ZxbcVersion, DisplayInfo,
     // Popup menus

@@ -75,7 +75,7 @@ constexpr auto kMenuBar = std::to_array<MenuLine>({
     item(2, "Exomizer Pack", C::ExomizerPack),
 
     menu("View"),
-    item(1, "Memory map", C::MemoryMap, false),
+    item(1, "Memory map", C::MemoryMap),
     item(1, "Force Refresh", C::ForceRefresh),
     sub(1, "Zoom"),
     item(2, "In\tCtrl +", C::ZoomIn),
@@ -97,6 +97,7 @@ constexpr auto kMenuBar = std::to_array<MenuLine>({
     item(1, "Compile\tF9", C::Compile),
     item(1, "Run\tF10", C::Run),
     item(1, "Compile and run\tF11", C::CompileAndRun),
+    item(1, "Stop\tEsc", C::StopBuild, false),
     separator(1),
     check(1, "Use primary Compiler", C::UsePrimaryCompiler),
     check(1, "Use secondary (beta) Compiler", C::UseSecondaryCompiler),

@@ -4,6 +4,8 @@
 #include "app/settings.h"
 #include "app/ui/help_strip.h"
 #include "app/ui/project_panel.h"
+#include "app/ui/window_build_host.h"
+#include "build/ui/build_pipeline.h"
 #include "build/memory_image.h"
 #include "build/region_map.h"
 #include "build/ui/binary_manager_window.h"
@@ -77,10 +79,15 @@ MainWindow::MainWindow(Settings& settings, QString programFolder, QWidget* paren
     outputSplitter_->setSizes({settings_.integer(Setting::OutputSplitter), kMinOutputHeight});
 
     appendOutput(QStringLiteral("Quillo version: %1").arg(QLatin1String(kVersion)));
+    buildHost_ = std::make_unique<WindowBuildHost>(*this);
+    pipeline_ = std::make_unique<BuildPipeline>(*buildHost_);
+    pipeline_->checkVersion();
     updateCompilerChecks();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    if (pipeline_) pipeline_->stop();
+}
 
 void MainWindow::buildStatusBar() {
     for (std::size_t i = 0; i < status_.size(); ++i) {
@@ -179,6 +186,8 @@ void MainWindow::registerShortcuts() {
     bind(Command::Compile, {Qt::Key_F9});
     bind(Command::Run, {Qt::Key_F10});
     bind(Command::CompileAndRun, {Qt::Key_F11});
+    // Enabled only while a build runs, so Esc otherwise stays the editor's.
+    bind(Command::StopBuild, {Qt::Key_Escape});
     // The numeric keypad's plus and minus, and the main keyboard's for
     // machines without a keypad.
     bind(Command::ZoomIn, {QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Plus), QKeySequence::ZoomIn});

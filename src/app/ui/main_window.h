@@ -24,6 +24,8 @@ class QTreeWidget;
 namespace quillo {
 
 class BinaryManagerWindow;
+class BuildPipeline;
+class WindowBuildHost;
 class HelpStrip;
 class MemoryImage;
 class ProjectPanel;
@@ -81,6 +83,12 @@ public:
     // Save as the "Save" command does (asks for a name when the source was
     // never saved); false when nothing was written.
     bool saveCurrentSource();
+    // Writes the current editor's text to path with its project file and
+    // binary list beside it, without asking; false when the text was not written.
+    bool saveSourceFiles(const QString& path);
+    void refreshCurrentTabMarker() { refreshTabMarker(current_); }
+    void refreshFreeMemory() { updateStatusBar(); }
+    BuildPipeline& buildPipeline() { return *pipeline_; }
 
     // The exit sequence: window state into the settings, the question for
     // modified sources, then the settings file. Returns false when the
@@ -129,6 +137,7 @@ private:
     void writeBinaryList(const std::string& path);
     void readBinaryList(const std::string& path);
     void showBinaryManager();
+    void startBuild(Command command);
 
     // Commands of this window.
     void importBinary();
@@ -172,6 +181,9 @@ private:
     // A binary list that could not be read is never written over, so a
     // damaged file can still be repaired or recovered by hand.
     std::string damagedBinaryList_;
+
+    std::unique_ptr<WindowBuildHost> buildHost_;
+    std::unique_ptr<BuildPipeline> pipeline_;
 };
 
 }  // namespace quillo

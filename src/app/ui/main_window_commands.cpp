@@ -5,6 +5,8 @@
 #include "app/ui/platform.h"
 #include "app/version.h"
 #include "build/ui/binary_manager_window.h"
+#include "build/ui/build_pipeline.h"
+#include "build/ui/memory_map_window.h"
 #include "common/defb_format.h"
 #include "common/file_io.h"
 #include "editor/ui/editor_commands.h"
@@ -63,6 +65,12 @@ void MainWindow::runCommand(Command command) {
     case Command::UseSecondaryCompiler: setUsedCompiler(1); return;
     case Command::About: showAbout(); return;
     case Command::BinaryManager: showBinaryManager(); return;
+    case Command::Compile:
+    case Command::Run:
+    case Command::CompileAndRun: startBuild(command); return;
+    case Command::StopBuild: pipeline_->stop(); return;
+    case Command::ZxbcVersion: pipeline_->checkVersion(); return;
+    case Command::MemoryMap: showMemoryMap(this, *regions_); return;
     case Command::BinaryAddFile:
         if (binaryManager_) binaryManager_->addBinaryFile();
         return;
@@ -79,6 +87,20 @@ void MainWindow::runCommand(Command command) {
         if (command == Command::ForceRefresh) refreshExplorer();
         updateStatusBar();
     }
+}
+
+void MainWindow::startBuild(Command command) {
+    if (pipeline_->isBusy()) return;
+    sync();
+    // The compiler runs in the source's folder: a source never saved gets a
+    // name and a folder first.
+    if (command != Command::Run && !currentDocument().isSaved() && !saveDocumentAs()) return;
+    if (command == Command::Compile)
+        pipeline_->build();
+    else if (command == Command::CompileAndRun)
+        pipeline_->compileAndRun();
+    else
+        pipeline_->run();
 }
 
 void MainWindow::showBinaryManager() {

@@ -280,6 +280,8 @@ bool MainWindow::saveSource(const QString& path, bool ask) {
     return true;
 }
 
+bool MainWindow::saveSourceFiles(const QString& path) { return saveSource(path, false); }
+
 bool MainWindow::saveCurrentSource() {
     sync();
     return saveCurrentUnderItsName();

@@ -2,6 +2,7 @@
 #include "app/program_folder.h"
 #include "app/settings.h"
 #include "app/ui/main_window.h"
+#include "build/ui/build_pipeline.h"
 #include "common/file_io.h"
 #include "editor/ui/source_editor.h"
 
@@ -36,6 +37,7 @@ bool MainWindow::writeSettingsFile() {
 bool MainWindow::runExitSequence() {
     if (exitDone_) return true;
     exitDone_ = true;
+    pipeline_->stop();
     storeWindowState();
     saveModifiedSources();
     return writeSettingsFile();

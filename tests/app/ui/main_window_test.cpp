@@ -79,7 +79,10 @@ private slots:
             QVERIFY2(a, line.caption);
         }
         QVERIFY(findMenuAction(w().menuBar(), "Tornado ASM file"));
-        QVERIFY(!findMenuAction(w().menuBar(), "Memory map")->isEnabled());
+        QVERIFY(findMenuAction(w().menuBar(), "Memory map")->isEnabled());
+        QVERIFY(findMenuAction(w().menuBar(), "Printout")->isEnabled());
+        QVERIFY2(!w().action(Command::StopBuild)->isEnabled(), "Stop waits for a build, leaving Esc to the editor");
+        QCOMPARE(w().action(Command::StopBuild)->shortcut(), QKeySequence(Qt::Key_Escape));
         QVERIFY(findMenuAction(w().menuBar(), "Quit")->isEnabled());
         QCOMPARE(w().action(Command::Help)->shortcut(), QKeySequence(Qt::Key_F1));
         QCOMPARE(w().action(Command::FindSub)->shortcut(), QKeySequence(Qt::SHIFT | Qt::Key_F3));

@@ -1,0 +1,130 @@
+// Compile, run and stop from the main window with the fake compiler.
+#include "app/settings.h"
+#include "app/ui/main_window.h"
+#include "build/ui/build_pipeline.h"
+#include "editor/ui/source_editor.h"
+#include "ui_test_support.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+
+#include <memory>
+
+using namespace quillo;
+using quillo::test::ModalAnswerer;
+using quillo::test::TempHome;
+
+namespace {
+
+using Sci = QsciScintillaBase;
+
+const QString kFakeCompiler = QStringLiteral(QUILLO_TEST_DIR "/fake_zxbc.py");
+
+}  // namespace
+
+class MainWindowBuildTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempHome> home;
+    std::unique_ptr<Settings> settings;
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<ModalAnswerer> answers;
+
+    MainWindow& w() { return *window; }
+
+    bool waitForBuild(int timeoutMs = 20000) {
+        QSignalSpy done(&w().buildPipeline(), &BuildPipeline::finished);
+        return done.wait(timeoutMs);
+    }
+
+private slots:
+    void init() {
+        home = std::make_unique<TempHome>();
+        QDir(home->path()).mkpath("Quillo_Files");
+        settings = std::make_unique<Settings>(home->path().toStdString());
+        settings->read("");
+        settings->set(Setting::CompilerZXB, kFakeCompiler.toStdString());
+        window = std::make_unique<MainWindow>(*settings, home->path());
+        window->show();
+        answers = std::make_unique<ModalAnswerer>();
+    }
+
+    void cleanup() {
+        qunsetenv("FAKE_ZXBC_MODE");
+        answers.reset();
+        window.reset();
+        settings.reset();
+        home.reset();
+    }
+
+    void theVersionCheckRunsAtStartUp() {
+        QTRY_VERIFY_WITH_TIMEOUT(w().outputPanel()->toPlainText().contains("zxbc.py 1.17.2"), 10000);
+    }
+
+    void f9SavesCompilesAndWritesTheTape() {
+        home->write("game/game.bas", "10 PRINT \"HELLO\"\n");
+        QVERIFY(w().openSourceFile(home->file("game/game.bas")));
+        w().currentEditor()->insertAtCaret("5 CLS\n");
+        w().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w()));
+        QSignalSpy done(&w().buildPipeline(), &BuildPipeline::finished);
+        QTest::keyClick(w().currentEditor(), Qt::Key_F9);
+        QVERIFY(done.wait(20000));
+        QCOMPARE(done.first().first().toInt(), 0);
+        QCOMPARE(home->read("game/game.qlo"), QByteArray("5 CLS\n10 PRINT \"HELLO\"\n"));
+        QVERIFY(QFile::exists(home->file("game/game.qlo.cfg")));
+        QVERIFY(QFile::exists(home->file("game/output.tap")));
+        QCOMPARE(w().sourceTabs()->tabText(0), QString("game"));
+        QVERIFY(!w().action(Command::StopBuild)->isEnabled());
+        QVERIFY(w().statusField(1)->text().startsWith("FreeMem: "));
+    }
+
+    void errorsMarkTheLinesAndSayErrorsOccured() {
+        home->write("game/bad.bas", "10 PRINT\n20 GOTO\n' fake-stderr: {file}:2: error: Syntax Error\n' fake-exit: 1\n");
+        QVERIFY(w().openSourceFile(home->file("game/bad.bas")));
+        answers->answerMessage(QMessageBox::Ok);
+        w().runCommand(Command::Compile);
+        QVERIFY(waitForBuild());
+        QTRY_COMPARE(answers->titles(), QStringList({"Errors occured"}));
+        QVERIFY(w().outputPanel()->toPlainText().contains(":2: error: Syntax Error"));
+        QCOMPARE(w().currentEditor()->send(Sci::SCI_MARKERGET, 1) & 2, 2);  // marker 1 on line 2
+    }
+
+    void aHangingCompilerCanBeStoppedWhileTheWindowKeepsWorking() {
+        home->write("game/game.bas", "10 PRINT\n");
+        QVERIFY(w().openSourceFile(home->file("game/game.bas")));
+        qputenv("FAKE_ZXBC_MODE", "hang");
+        QSignalSpy done(&w().buildPipeline(), &BuildPipeline::finished);
+        w().runCommand(Command::Compile);
+        QTRY_VERIFY_WITH_TIMEOUT(w().action(Command::StopBuild)->isEnabled(), 5000);
+        QTest::qWait(200);  // the event loop turns while the compiler hangs
+        QCOMPARE(done.count(), 0);
+        w().currentEditor()->insertAtCaret("typed while compiling ");
+        w().action(Command::StopBuild)->trigger();
+        QVERIFY(done.wait(10000));
+        QCOMPARE(done.first().first().toInt(), BuildPipeline::kStopped);
+        QVERIFY(!w().action(Command::StopBuild)->isEnabled());
+    }
+
+    void buildingANeverSavedSourceAsksForItsNameFirst() {
+        w().currentEditor()->insertAtCaret("10 CLS\n");
+        answers->answerFile(QString());
+        w().runCommand(Command::Compile);
+        QCOMPARE(answers->titles(), QStringList({"Save current source code"}));
+        QVERIFY(!w().buildPipeline().isBuilding());
+    }
+
+    void theMemoryMapOpensFromTheViewMenu() {
+        answers->answerMessage(QMessageBox::Ok);  // none expected; a stray box is rejected
+        w().runCommand(Command::MemoryMap);
+        QVERIFY(answers->titles().contains("Memory Map"));
+    }
+};
+
+QTEST_MAIN(MainWindowBuildTest)
+#include "main_window_build_test.moc"
