@@ -17,6 +17,7 @@ inline constexpr int SCI_ANNOTATIONGETVISIBLE = 2549;
 inline constexpr int SCI_ANNOTATIONSETSTYLEOFFSET = 2550;
 inline constexpr int SCI_ANNOTATIONGETSTYLEOFFSET = 2551;
 inline constexpr int SCI_SETCURSOR = 2386;
+inline constexpr int SCI_GETMODEVENTMASK = 2378;
 inline constexpr int ANNOTATION_BOXED = 2;
 inline constexpr int SC_CURSORNORMAL = -1;
 inline constexpr int SC_CURSORWAIT = 4;

@@ -25,9 +25,15 @@ void annotate(ScintillaMessages& e, const CompilerMessage& m) {
 }  // namespace
 
 void clearCompilerMarks(ScintillaMessages& e) {
+    // The component reports a cleared annotation for every line of the text,
+    // and each report runs the editor's notification handler; the clearing
+    // needs none of that.
+    const std::intptr_t mask = e.send(SCI_GETMODEVENTMASK);
+    e.send(SCI_SETMODEVENTMASK, static_cast<std::uintptr_t>(mask & ~std::intptr_t{SC_MOD_CHANGEANNOTATION}));
     e.send(SCI_MARKERDELETEALL, kErrorMarker);
     e.send(SCI_MARKERDELETEALL, kWarningMarker);
     e.send(SCI_ANNOTATIONCLEARALL);
+    e.send(SCI_SETMODEVENTMASK, static_cast<std::uintptr_t>(mask));
 }
 
 std::string annotationText(ScintillaMessages& e, int line) {
@@ -41,7 +47,6 @@ std::string annotationText(ScintillaMessages& e, int line) {
 
 int applyCompilerMessages(ScintillaMessages& e, const std::vector<CompilerMessage>& messages, bool annotations) {
     int first = -1;
-    e.send(SCI_ANNOTATIONCLEARALL);
     e.send(SCI_ANNOTATIONSETSTYLEOFFSET, 0);
     for (const CompilerMessage& m : messages) {
         if (m.line < 0) continue;

@@ -16,6 +16,8 @@ inline constexpr int kWarningAnnotationStyle = 15;
 // an earlier build stays in the editor.
 void clearCompilerMarks(ScintillaMessages& editor);
 
+// Call clearCompilerMarks() first: clearing annotations notifies once per
+// line of the text, so it is done once per build, not here again.
 // Marks each message's line (marker 1 for errors, 2 for warnings), writes
 // its text as an annotation below any earlier one of that line unless
 // annotations is false, shows them boxed and moves the caret to the first

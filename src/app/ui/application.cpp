@@ -5,6 +5,7 @@
 #include "app/ui/dialogs.h"
 #include "app/ui/main_window.h"
 #include "app/ui/platform.h"
+#include "build/ui/headless_build.h"
 #include "common/file_io.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <iostream>
 #include <string>
 #include <string_view>
 
@@ -81,7 +83,30 @@ void Application::start(const QStringList& files) {
     for (const QString& path : files) window_->openSourceFile(path);
 }
 
+namespace {
+
+// "quillo --build SOURCE": the build without a window, for scripts. Only Qt
+// Core is used, so it runs on a machine without a display.
+int runCommandLineBuild(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Quillo"));
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() != 3) {
+        std::fprintf(stderr, "usage: quillo --build SOURCE\n");
+        return 2;
+    }
+    setDialogsToStandardError(true);
+    const std::string folder = platform::programFolder().toStdString();
+    Settings settings(platform::homeFolder().toStdString());
+    const ReadResult file = readFile(settingsFilePath(folder), kMaxSettingsFileSize);
+    settings.read(std::string_view(reinterpret_cast<const char*>(file.data.data()), file.ok() ? file.data.size() : 0));
+    return runHeadlessBuild(settings, args[2].toStdString(), std::cout, std::cerr);
+}
+
+}  // namespace
+
 int runApplication(int argc, char* argv[]) {
+    if (argc >= 2 && std::string_view(argv[1]) == "--build") return runCommandLineBuild(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillo"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quillo.png")));

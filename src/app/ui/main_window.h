@@ -86,7 +86,7 @@ public:
     // Writes the current editor's text to path with its project file and
     // binary list beside it, without asking; false when the text was not written.
     bool saveSourceFiles(const QString& path);
-    void refreshCurrentTabMarker() { refreshTabMarker(current_); }
+    void refreshAllTabMarkers() { refreshAllMarkers(); }
     void refreshFreeMemory() { updateStatusBar(); }
     BuildPipeline& buildPipeline() { return *pipeline_; }
 

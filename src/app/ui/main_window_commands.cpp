@@ -5,6 +5,7 @@
 #include "app/ui/platform.h"
 #include "app/version.h"
 #include "build/ui/binary_manager_window.h"
+#include "app/ui/window_build_host.h"
 #include "build/ui/build_pipeline.h"
 #include "build/ui/memory_map_window.h"
 #include "common/defb_format.h"
@@ -95,6 +96,7 @@ void MainWindow::startBuild(Command command) {
     // The compiler runs in the source's folder: a source never saved gets a
     // name and a folder first.
     if (command != Command::Run && !currentDocument().isSaved() && !saveDocumentAs()) return;
+    buildHost_->setTarget(currentEditor());
     if (command == Command::Compile)
         pipeline_->build();
     else if (command == Command::CompileAndRun)

@@ -9,12 +9,17 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTabWidget>
 
 namespace quillo {
 
-Document& WindowBuildHost::document() { return window_.currentDocument(); }
+Document& WindowBuildHost::document() {
+    if (!target_) return window_.currentDocument();
+    const int index = window_.sourceTabs()->indexOf(target_);
+    return index >= 0 ? window_.document(index) : closed_;
+}
 
-ScintillaMessages* WindowBuildHost::editor() { return window_.currentEditor(); }
+ScintillaMessages* WindowBuildHost::editor() { return target_ ? target_.data() : nullptr; }
 
 const Settings& WindowBuildHost::settings() { return window_.settings(); }
 
@@ -37,7 +42,7 @@ bool WindowBuildHost::saveSource(const std::string& path) {
     return window_.saveSourceFiles(QString::fromStdString(path));
 }
 
-void WindowBuildHost::markSaved() { window_.refreshCurrentTabMarker(); }
+void WindowBuildHost::markSaved() { window_.refreshAllTabMarkers(); }
 
 void WindowBuildHost::setStatusText(std::string_view text) {
     window_.statusField(6)->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));

@@ -1,15 +1,23 @@
 #pragma once
+#include "app/document.h"
 #include "build/ui/build_host.h"
+
+#include <QPointer>
 
 namespace quillo {
 
 class MainWindow;
+class SourceEditor;
 
 // The build's view of the main window: its current document and editor,
 // output panel, status bar and message boxes.
 class WindowBuildHost : public BuildHost {
 public:
     explicit WindowBuildHost(MainWindow& window) : window_(window) {}
+
+    // The build works on this editor's document to the end, even when the
+    // user switches tabs (or closes this one) while the compiler runs.
+    void setTarget(SourceEditor* editor) { target_ = editor; }
 
     Document& document() override;
     ScintillaMessages* editor() override;
@@ -31,6 +39,8 @@ public:
 
 private:
     MainWindow& window_;
+    QPointer<SourceEditor> target_;
+    Document closed_;  // stands in for the document of a tab closed mid-build
     bool busy_ = false;
 };
 

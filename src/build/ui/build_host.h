@@ -23,10 +23,14 @@ public:
     virtual ~BuildHost() = default;
 
     // The document to build, with the project panel already stored into it.
-    // The build sets its caretPos and freeMemory.
+    // The build copies it when it starts; it sets caretPos then and
+    // freeMemory at the end.
     virtual Document& document() = 0;
     // Its editor, for the line count, the caret, the wait cursor, markers and
-    // annotations; nullptr when there is none (command line).
+    // annotations; nullptr when there is none (command line). Asked again
+    // when the compiler has ended: return the editor of the document being
+    // built, or nullptr if it was closed meanwhile (the window may simply
+    // keep tabs from changing while isBuilding()).
     virtual ScintillaMessages* editor() = 0;
     virtual const Settings& settings() = 0;
     virtual BinaryList& binaries() = 0;
@@ -53,7 +57,7 @@ public:
     virtual void setBusy(bool busy) { (void)busy; }
     // True while the emulator runs: the window disables itself.
     virtual void setEmulatorRunning(bool running) { (void)running; }
-    // The new free-byte count for "FreeMem: " (also stored in document()).
+    // The new free-byte count for "FreeMem: ", already stored in document().
     virtual void freeMemoryChanged(std::int32_t freeBytes) { (void)freeBytes; }
     // At the end of a build whose DisplayMap option is set.
     virtual void showMemoryMap() {}

@@ -220,6 +220,7 @@ void BuildPipeline::finishBuild() {
         report_.tapeWritten = tape.written;
         for (const std::string& line : tape.placed.log) log(line);
         for (const UserMessage& m : tape.placed.messages) host_.showMessage(m);
+        host_.document().freeMemory = report_.freeBytes;
         host_.freeMemoryChanged(report_.freeBytes);
         if (doc_.displayMap != 0) host_.showMemoryMap();
     }

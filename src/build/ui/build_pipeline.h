@@ -68,8 +68,9 @@ public:
     bool isEmulatorRunning() const { return launcher_.isRunning(); }
     bool isBusy() const { return isBuilding() || isEmulatorRunning(); }
 
-    // Kept until the next build: the exit code (0 also when the compiler
-    // could not be started would hide the failure, so that is kNotStarted).
+    // The last build's exit code, kept until the next build; Compile and run
+    // starts the emulator only on 0. A compiler that could not be started
+    // gives kNotStarted, not 0, so that failure never passes for success.
     int lastExitCode() const { return report_.exitCode; }
     const BuildReport& lastReport() const { return report_; }
     // ".tap" or ".tzx" of the last TAP or TZX build; empty before one.

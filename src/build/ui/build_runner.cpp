@@ -51,6 +51,9 @@ void BuildRunner::start(const std::string& program, const std::vector<std::strin
 void BuildRunner::stop() {
     if (!running_ || !process_) return;
     stopRequested_ = true;
+    // A process still starting has no pid to kill yet.
+    if (process_->state() == QProcess::Starting)
+        connect(process_, &QProcess::started, process_, &QProcess::kill, Qt::SingleShotConnection);
     process_->kill();
 }
 

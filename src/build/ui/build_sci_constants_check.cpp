@@ -17,6 +17,7 @@ static_assert(SCI_ANNOTATIONGETVISIBLE == static_cast<int>(QsciScintillaBase::SC
 static_assert(SCI_ANNOTATIONSETSTYLEOFFSET == static_cast<int>(QsciScintillaBase::SCI_ANNOTATIONSETSTYLEOFFSET));
 static_assert(SCI_ANNOTATIONGETSTYLEOFFSET == static_cast<int>(QsciScintillaBase::SCI_ANNOTATIONGETSTYLEOFFSET));
 static_assert(SCI_SETCURSOR == static_cast<int>(QsciScintillaBase::SCI_SETCURSOR));
+static_assert(SCI_GETMODEVENTMASK == static_cast<int>(QsciScintillaBase::SCI_GETMODEVENTMASK));
 static_assert(ANNOTATION_BOXED == static_cast<int>(QsciScintillaBase::ANNOTATION_BOXED));
 static_assert(SC_CURSORNORMAL == static_cast<int>(QsciScintillaBase::SC_CURSORNORMAL));
 static_assert(SC_CURSORWAIT == static_cast<int>(QsciScintillaBase::SC_CURSORWAIT));

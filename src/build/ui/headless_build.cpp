@@ -35,10 +35,7 @@ HeadlessBuildHost::HeadlessBuildHost(const Settings& settings, const std::string
       map_(std::make_unique<RegionMap>()),
       image_(std::make_unique<MemoryImage>()),
       out_(out),
-      err_(err) {
-    const std::string ext = extensionOf(sourcePath_);
-    if (!ext.empty()) settings_.set(Setting::Suffix, ext);
-}
+      err_(err) {}
 
 HeadlessBuildHost::~HeadlessBuildHost() = default;
 
@@ -52,13 +49,9 @@ std::string HeadlessBuildHost::load() {
     }
     text_.assign(reinterpret_cast<const char*>(read.data.data()), read.data.size());
     doc_ = Document{};
-    readProjectFile(projectFilePath(sourcePath_), doc_);
+    editorState_ = readProjectFile(projectFilePath(sourcePath_), doc_);
     doc_.folder = folderOf(sourcePath_);
     doc_.name = documentName(sourcePath_);
-    if (extensionOf(sourcePath_).empty()) {
-        // Without an extension the build would look for name + ".qlo".
-        return sourcePath_ + " has no extension";
-    }
     const std::string error = loadBinaryList(sourcePath_ + ".bmi", binaries_);
     if (!error.empty()) return "cannot read the binary list " + sourcePath_ + ".bmi: " + error;
     return {};
@@ -79,9 +72,17 @@ void HeadlessBuildHost::showMessage(const UserMessage& message) {
     err_.flush();
 }
 
+// As the window saves: the text under the configured suffix, with its project
+// file (folds, bookmarks and caret as read) and binary list beside it.
 bool HeadlessBuildHost::saveSource(const std::string& path) {
-    if (std::filesystem::path(path).lexically_normal() == std::filesystem::path(sourcePath_)) return true;
-    return writeFileAtomic(path, text_).empty();
+    if (const std::string error = writeFileAtomic(path, text_); !error.empty()) {
+        err_ << "Error: cannot write " << path << ": " << error << '\n';
+        return false;
+    }
+    for (const std::string& error : {writeProjectFile(projectFilePath(path), doc_, editorState_),
+                                     saveBinaryList(binaryListPath(path), binaries_)})
+        if (!error.empty()) err_ << "Error: " << error << '\n';
+    return true;
 }
 
 int runHeadlessBuild(const Settings& settings, const std::string& sourcePath, std::ostream& out, std::ostream& err) {

@@ -1,5 +1,6 @@
 #pragma once
 #include "app/document.h"
+#include "app/project_file.h"
 #include "app/settings.h"
 #include "build/binary_list.h"
 #include "build/memory_image.h"
@@ -16,8 +17,9 @@ namespace quillo {
 // and binary list, the output panel on standard output and message boxes on
 // standard error. Uses nothing but Qt Core, so it runs without a display.
 //
-// The file is built under its own extension (game.bas compiles as temp.bas
-// beside it) and is never rewritten; only the temporary copy is written.
+// The build is the window's: the source is saved under the configured suffix
+// (game.bas as game.qlo) with its project file and binary list, and compiled
+// from the temporary copy beside it.
 class HeadlessBuildHost : public BuildHost {
 public:
     HeadlessBuildHost(const Settings& settings, const std::string& sourcePath, std::ostream& out, std::ostream& err);
@@ -46,6 +48,7 @@ private:
     std::string sourcePath_;
     std::string text_;
     Document doc_;
+    ProjectEditorState editorState_;
     BinaryList binaries_;
     std::unique_ptr<RegionMap> map_;
     std::unique_ptr<MemoryImage> image_;

@@ -111,6 +111,22 @@ private slots:
         QVERIFY(!w().action(Command::StopBuild)->isEnabled());
     }
 
+    void switchingTabsMidBuildLeavesTheMarksOnTheBuiltSource() {
+        home->write("game/bad.bas", "10 PRINT\n20 GOTO\n' fake-stderr: {file}:2: error: Syntax Error\n' fake-exit: 1\n");
+        QVERIFY(w().openSourceFile(home->file("game/bad.bas")));
+        SourceEditor* built = w().currentEditor();
+        qputenv("FAKE_ZXBC_DELAY", "0.5");
+        answers->answerMessage(QMessageBox::Ok);
+        QSignalSpy done(&w().buildPipeline(), &BuildPipeline::finished);
+        w().runCommand(Command::Compile);
+        w().runCommand(Command::New);  // the user moves on while the compiler works
+        w().currentEditor()->insertAtCaret("10 CLS\n20 CLS\n30 CLS\n");
+        QVERIFY(done.wait(20000));
+        qunsetenv("FAKE_ZXBC_DELAY");
+        QCOMPARE(built->send(Sci::SCI_MARKERGET, 1) & 2, 2);
+        QCOMPARE(w().currentEditor()->send(Sci::SCI_MARKERGET, 1) & 2, 0);
+    }
+
     void buildingANeverSavedSourceAsksForItsNameFirst() {
         w().currentEditor()->insertAtCaret("10 CLS\n");
         answers->answerFile(QString());
