@@ -22,6 +22,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -288,10 +289,14 @@ SourceEditor* MainWindow::editor(int index) const { return qobject_cast<SourceEd
 void MainWindow::appendOutput(const QString& line) {
     // The log marker is a control byte that fonts draw as an empty box; the
     // panel shows a guillemet in its place.
-    if (line.startsWith(QLatin1Char(kLogMarker)))
-        output_->appendPlainText(QChar(0x00BB) + line.mid(1));
-    else
-        output_->appendPlainText(line);
+    static const QChar marker = QLatin1Char(kLogMarker);
+    static const QChar shown(0x00BB);
+    QString text = line;
+    if (text.startsWith(marker)) text[0] = shown;
+    text.replace(QStringLiteral("\n") + marker, QStringLiteral("\n") + shown);
+    output_->appendPlainText(text);
+    // The newest line is the one that matters: keep it in view.
+    output_->verticalScrollBar()->setValue(output_->verticalScrollBar()->maximum());
 }
 
 void MainWindow::appendLog(std::string_view text) { appendOutput(QString::fromStdString(logLine(text))); }
