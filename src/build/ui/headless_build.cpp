@@ -15,11 +15,6 @@ namespace quillo {
 
 namespace {
 
-std::string extensionOf(const std::string& path) {
-    const std::string ext = std::filesystem::path(path).extension().string();
-    return ext.size() > 1 ? ext.substr(1) : std::string();
-}
-
 // "\x1A hh:mm:ss -> text" reads "hh:mm:ss -> text" on a terminal.
 std::string_view forTerminal(std::string_view line) {
     if (isLogLine(line)) line.remove_prefix(std::min<std::size_t>(2, line.size()));

@@ -3,7 +3,7 @@
 #include "app/ui/main_window.h"
 #include "build/ui/build_pipeline.h"
 #include "editor/ui/source_editor.h"
-#include "ui_test_support.h"
+#include "app/ui/window_fixture.h"
 
 #include <QAction>
 #include <QLabel>
@@ -16,8 +16,7 @@
 #include <memory>
 
 using namespace quillo;
-using quillo::test::ModalAnswerer;
-using quillo::test::TempHome;
+using quillo::test::WindowFixture;
 
 namespace {
 
@@ -30,12 +29,9 @@ const QString kFakeCompiler = QStringLiteral(QUILLO_TEST_DIR "/fake_zxbc.py");
 class MainWindowBuildTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TempHome> home;
-    std::unique_ptr<Settings> settings;
-    std::unique_ptr<MainWindow> window;
-    std::unique_ptr<ModalAnswerer> answers;
+    std::unique_ptr<WindowFixture> f;
 
-    MainWindow& w() { return *window; }
+    MainWindow& w() { return *f->window; }
 
     bool waitForBuild(int timeoutMs = 20000) {
         QSignalSpy done(&w().buildPipeline(), &BuildPipeline::finished);
@@ -44,22 +40,13 @@ class MainWindowBuildTest : public QObject {
 
 private slots:
     void init() {
-        home = std::make_unique<TempHome>();
-        QDir(home->path()).mkpath("Quillo_Files");
-        settings = std::make_unique<Settings>(home->path().toStdString());
-        settings->read("");
-        settings->set(Setting::CompilerZXB, kFakeCompiler.toStdString());
-        window = std::make_unique<MainWindow>(*settings, home->path());
-        window->show();
-        answers = std::make_unique<ModalAnswerer>();
+        f = std::make_unique<WindowFixture>(
+            [](Settings& s) { s.set(Setting::CompilerZXB, kFakeCompiler.toStdString()); });
     }
 
     void cleanup() {
         qunsetenv("FAKE_ZXBC_MODE");
-        answers.reset();
-        window.reset();
-        settings.reset();
-        home.reset();
+        f.reset();
     }
 
     void theVersionCheckRunsAtStartUp() {
@@ -67,8 +54,8 @@ private slots:
     }
 
     void f9SavesCompilesAndWritesTheTape() {
-        home->write("game/game.bas", "10 PRINT \"HELLO\"\n");
-        QVERIFY(w().openSourceFile(home->file("game/game.bas")));
+        f->home.write("game/game.bas", "10 PRINT \"HELLO\"\n");
+        QVERIFY(w().openSourceFile(f->home.file("game/game.bas")));
         w().currentEditor()->insertAtCaret("5 CLS\n");
         w().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w()));
@@ -76,28 +63,28 @@ private slots:
         QTest::keyClick(w().currentEditor(), Qt::Key_F9);
         QVERIFY(done.wait(20000));
         QCOMPARE(done.first().first().toInt(), 0);
-        QCOMPARE(home->read("game/game.qlo"), QByteArray("5 CLS\n10 PRINT \"HELLO\"\n"));
-        QVERIFY(QFile::exists(home->file("game/game.qlo.cfg")));
-        QVERIFY(QFile::exists(home->file("game/output.tap")));
+        QCOMPARE(f->home.read("game/game.qlo"), QByteArray("5 CLS\n10 PRINT \"HELLO\"\n"));
+        QVERIFY(QFile::exists(f->home.file("game/game.qlo.cfg")));
+        QVERIFY(QFile::exists(f->home.file("game/output.tap")));
         QCOMPARE(w().sourceTabs()->tabText(0), QString("game"));
         QVERIFY(!w().action(Command::StopBuild)->isEnabled());
         QVERIFY(w().statusField(1)->text().startsWith("FreeMem: "));
     }
 
     void errorsMarkTheLinesAndSayErrorsOccured() {
-        home->write("game/bad.bas", "10 PRINT\n20 GOTO\n' fake-stderr: {file}:2: error: Syntax Error\n' fake-exit: 1\n");
-        QVERIFY(w().openSourceFile(home->file("game/bad.bas")));
-        answers->answerMessage(QMessageBox::Ok);
+        f->home.write("game/bad.bas", "10 PRINT\n20 GOTO\n' fake-stderr: {file}:2: error: Syntax Error\n' fake-exit: 1\n");
+        QVERIFY(w().openSourceFile(f->home.file("game/bad.bas")));
+        f->answers.answerMessage(QMessageBox::Ok);
         w().runCommand(Command::Compile);
         QVERIFY(waitForBuild());
-        QTRY_COMPARE(answers->titles(), QStringList({"Errors occured"}));
+        QTRY_COMPARE(f->answers.titles(), QStringList({"Errors occured"}));
         QVERIFY(w().outputPanel()->toPlainText().contains(":2: error: Syntax Error"));
         QCOMPARE(w().currentEditor()->send(Sci::SCI_MARKERGET, 1) & 2, 2);  // marker 1 on line 2
     }
 
     void aHangingCompilerCanBeStoppedWhileTheWindowKeepsWorking() {
-        home->write("game/game.bas", "10 PRINT\n");
-        QVERIFY(w().openSourceFile(home->file("game/game.bas")));
+        f->home.write("game/game.bas", "10 PRINT\n");
+        QVERIFY(w().openSourceFile(f->home.file("game/game.bas")));
         qputenv("FAKE_ZXBC_MODE", "hang");
         QSignalSpy done(&w().buildPipeline(), &BuildPipeline::finished);
         w().runCommand(Command::Compile);
@@ -112,11 +99,11 @@ private slots:
     }
 
     void switchingTabsMidBuildLeavesTheMarksOnTheBuiltSource() {
-        home->write("game/bad.bas", "10 PRINT\n20 GOTO\n' fake-stderr: {file}:2: error: Syntax Error\n' fake-exit: 1\n");
-        QVERIFY(w().openSourceFile(home->file("game/bad.bas")));
+        f->home.write("game/bad.bas", "10 PRINT\n20 GOTO\n' fake-stderr: {file}:2: error: Syntax Error\n' fake-exit: 1\n");
+        QVERIFY(w().openSourceFile(f->home.file("game/bad.bas")));
         SourceEditor* built = w().currentEditor();
         qputenv("FAKE_ZXBC_DELAY", "0.5");
-        answers->answerMessage(QMessageBox::Ok);
+        f->answers.answerMessage(QMessageBox::Ok);
         QSignalSpy done(&w().buildPipeline(), &BuildPipeline::finished);
         w().runCommand(Command::Compile);
         w().runCommand(Command::New);  // the user moves on while the compiler works
@@ -129,16 +116,16 @@ private slots:
 
     void buildingANeverSavedSourceAsksForItsNameFirst() {
         w().currentEditor()->insertAtCaret("10 CLS\n");
-        answers->answerFile(QString());
+        f->answers.answerFile(QString());
         w().runCommand(Command::Compile);
-        QCOMPARE(answers->titles(), QStringList({"Save current source code"}));
+        QCOMPARE(f->answers.titles(), QStringList({"Save current source code"}));
         QVERIFY(!w().buildPipeline().isBuilding());
     }
 
     void theMemoryMapOpensFromTheViewMenu() {
-        answers->answerMessage(QMessageBox::Ok);  // none expected; a stray box is rejected
+        f->answers.answerMessage(QMessageBox::Ok);  // none expected; a stray box is rejected
         w().runCommand(Command::MemoryMap);
-        QVERIFY(answers->titles().contains("Memory Map"));
+        QVERIFY(f->answers.titles().contains("Memory Map"));
     }
 };
 

@@ -6,7 +6,7 @@
 #include "build/bmi_file.h"
 #include "build/ui/binary_manager_window.h"
 #include "editor/ui/source_editor.h"
-#include "ui_test_support.h"
+#include "app/ui/window_fixture.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -17,8 +17,7 @@
 #include <memory>
 
 using namespace quillo;
-using quillo::test::ModalAnswerer;
-using quillo::test::TempHome;
+using quillo::test::WindowFixture;
 
 namespace {
 
@@ -41,12 +40,9 @@ BinaryRecord record(const std::string& file, int start, int size) {
 class MainWindowProjectTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TempHome> home;
-    std::unique_ptr<Settings> settings;
-    std::unique_ptr<MainWindow> window;
-    std::unique_ptr<ModalAnswerer> answers;
+    std::unique_ptr<WindowFixture> f;
 
-    MainWindow& w() { return *window; }
+    MainWindow& w() { return *f->window; }
     SourceEditor* ed() { return w().currentEditor(); }
 
     void typeInEditor(const char* keys) {
@@ -56,37 +52,26 @@ class MainWindowProjectTest : public QObject {
 
 private slots:
     void init() {
-        home = std::make_unique<TempHome>();
-        QDir(home->path()).mkpath("Quillo_Files");
-        settings = std::make_unique<Settings>(home->path().toStdString());
-        settings->read("");
-        window = std::make_unique<MainWindow>(*settings, home->path());
-        window->show();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        answers = std::make_unique<ModalAnswerer>();
+        f = std::make_unique<WindowFixture>();
+        w().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w()));
     }
 
-    void cleanup() {
-        answers.reset();
-        window.reset();
-        settings.reset();
-        home.reset();
-    }
+    void cleanup() { f.reset(); }
 
     void f1OpensTheKeywordPageOrSaysSorry() {
         ed()->setTextBytes("BXOR\n");
         ed()->setCaretPosition(2);
         QTest::keyClick(ed(), Qt::Key_F1);
-        QCOMPARE(answers->titles(), QStringList({"Help"}));
+        QCOMPARE(f->answers.titles(), QStringList({"Help"}));
         ed()->setTextBytes("print\n");
         ed()->setCaretPosition(2);
         w().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w()));
-        answers->answerMessage(QMessageBox::Ok);
+        f->answers.answerMessage(QMessageBox::Ok);
         QTest::keyClick(ed(), Qt::Key_F1);
-        QCOMPARE(answers->titles(), QStringList({"Help", "Sorry"}));
-        QCOMPARE(answers->seen().back().text, QString("This command is external or help is not written yet"));
+        QCOMPARE(f->answers.titles(), QStringList({"Help", "Sorry"}));
+        QCOMPARE(f->answers.seen().back().text, QString("This command is external or help is not written yet"));
     }
 
     void ctrlBAndAltBCommentAndUncommentTheSelectedLines() {
@@ -110,8 +95,8 @@ private slots:
     }
 
     void savingWritesTheProjectFileAndBinaryListBesideTheSource() {
-        home->write("src/game.bas", "10 CLS\n20 BEEP 1,2\n30 STOP\n");
-        QVERIFY(w().openSourceFile(home->file("src/game.bas")));
+        f->home.write("src/game.bas", "10 CLS\n20 BEEP 1,2\n30 STOP\n");
+        QVERIFY(w().openSourceFile(f->home.file("src/game.bas")));
         auto* start = w().findChild<QLineEdit*>("PrgStart");
         QCOMPARE(start->text(), QString("24576"));  // read default without a project file
         QCOMPARE(w().findChild<QLineEdit*>("Heapsize")->text(), QString("1000"));
@@ -123,21 +108,21 @@ private slots:
         w().runCommand(Command::Save);
 
         // The default output file "output" is relative: its list lies beside the source.
-        QVERIFY(QFile::exists(home->file("src/output.bmi")));
+        QVERIFY(QFile::exists(f->home.file("src/output.bmi")));
         QVERIFY(!QFile::exists(QDir::currentPath() + "/output.bmi"));
-        const QByteArray cfg = home->read("src/game.qlo.cfg");
+        const QByteArray cfg = f->home.read("src/game.qlo.cfg");
         QVERIFY(cfg.startsWith("; Please do not change"));
         QVERIFY(cfg.contains("\r\nPrgStart = 32768\r\n"));
         QVERIFY(cfg.contains("\r\nUsedEmulator = 3\r\n"));
         QVERIFY(cfg.contains("\r\nBookmarks = 00000001\r\n"));
         BinaryList saved;
-        QCOMPARE(loadBinaryList(home->file("src/game.qlo.bmi").toStdString(), saved), std::string());
+        QCOMPARE(loadBinaryList(f->home.file("src/game.qlo.bmi").toStdString(), saved), std::string());
         QCOMPARE(saved.size(), std::size_t(1));
         QCOMPARE(saved[0].start, 40000);
 
         // Opened again in a second tab, the source brings its options back.
         w().runCommand(Command::New);
-        QVERIFY(w().openSourceFile(home->file("src/game.qlo")));
+        QVERIFY(w().openSourceFile(f->home.file("src/game.qlo")));
         QCOMPARE(w().currentDocument().prgStart, 32768);
         QCOMPARE(w().findChild<QLineEdit*>("PrgStart")->text(), QString("32768"));
         QCOMPARE(ed()->send(Sci::SCI_MARKERGET, 1) & 1, 1);
@@ -158,17 +143,17 @@ private slots:
     }
 
     void aDamagedBinaryListIsReportedAndNeverOverwritten() {
-        home->write("src/game.bas", "10 CLS\n");
+        f->home.write("src/game.bas", "10 CLS\n");
         const QByteArray damaged("\x05\x00\x00\x00\x40\x9c", 6);  // five records promised, none there
-        home->write("src/game.bas.bmi", damaged);
-        answers->answerMessage(QMessageBox::Ok);
-        QVERIFY(w().openSourceFile(home->file("src/game.bas")));
-        QCOMPARE(answers->titles(), QStringList({"Error"}));
-        QVERIFY(answers->seen().back().text.contains("game.bas.bmi"));
-        answers->answerFile(home->file("src/game.bas"));
-        answers->answerMessage(QMessageBox::Yes);
+        f->home.write("src/game.bas.bmi", damaged);
+        f->answers.answerMessage(QMessageBox::Ok);
+        QVERIFY(w().openSourceFile(f->home.file("src/game.bas")));
+        QCOMPARE(f->answers.titles(), QStringList({"Error"}));
+        QVERIFY(f->answers.seen().back().text.contains("game.bas.bmi"));
+        f->answers.answerFile(f->home.file("src/game.bas"));
+        f->answers.answerMessage(QMessageBox::Yes);
         w().runCommand(Command::SaveAs);  // writes game.bas.qlo and its own .bmi
-        QCOMPARE(home->read("src/game.bas.bmi"), damaged);
+        QCOMPARE(f->home.read("src/game.bas.bmi"), damaged);
     }
 
     void theBinaryManagerOpensFromTheToolsMenu() {

@@ -4,7 +4,7 @@
 #include "app/ui/main_window.h"
 #include "app/ui/project_panel.h"
 #include "editor/ui/source_editor.h"
-#include "ui_test_support.h"
+#include "app/ui/window_fixture.h"
 
 #include <QAction>
 #include <QLabel>
@@ -21,8 +21,7 @@
 #include <memory>
 
 using namespace quillo;
-using quillo::test::ModalAnswerer;
-using quillo::test::TempHome;
+using quillo::test::WindowFixture;
 
 namespace {
 
@@ -44,30 +43,14 @@ QByteArray text(SourceEditor* ed) { return QByteArray::fromStdString(ed->textByt
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TempHome> home;
-    std::unique_ptr<Settings> settings;
-    std::unique_ptr<MainWindow> window;
-    std::unique_ptr<ModalAnswerer> answers;
+    std::unique_ptr<WindowFixture> f;
 
-    MainWindow& w() { return *window; }
+    MainWindow& w() { return *f->window; }
 
 private slots:
-    void init() {
-        home = std::make_unique<TempHome>();
-        settings = std::make_unique<Settings>(home->path().toStdString());
-        settings->read("");
-        QDir(home->path()).mkpath("Quillo_Files");
-        window = std::make_unique<MainWindow>(*settings, home->path());
-        window->show();
-        answers = std::make_unique<ModalAnswerer>();
-    }
+    void init() { f = std::make_unique<WindowFixture>(); }
 
-    void cleanup() {
-        answers.reset();
-        window.reset();
-        settings.reset();
-        home.reset();
-    }
+    void cleanup() { f.reset(); }
 
     void menusHoldEveryItemWithCaptionsShortcutsAndStates() {
         QStringList titles;
@@ -95,7 +78,7 @@ private slots:
         QVERIFY(w().action(Command::UsePrimaryCompiler)->isChecked());
         QVERIFY(!w().action(Command::UseSecondaryCompiler)->isChecked());
         w().action(Command::UseSecondaryCompiler)->trigger();
-        QCOMPARE(settings->integer(Setting::Used_Compiler), 1);
+        QCOMPARE(f->settings.integer(Setting::Used_Compiler), 1);
         QVERIFY(!w().action(Command::UsePrimaryCompiler)->isChecked());
         QVERIFY(w().action(Command::UseSecondaryCompiler)->isChecked());
     }
@@ -142,17 +125,17 @@ private slots:
     }
 
     void openingIntoAnEmptyTabReplacesItAndIntoTextAddsATab() {
-        home->write("src/game.bas", "10 PRINT \"HI\"\r\n");
-        home->write("src/other.bas", "20 GOTO 10\r\n");
-        QVERIFY(w().openSourceFile(home->file("src/game.bas")));
+        f->home.write("src/game.bas", "10 PRINT \"HI\"\r\n");
+        f->home.write("src/other.bas", "20 GOTO 10\r\n");
+        QVERIFY(w().openSourceFile(f->home.file("src/game.bas")));
         QCOMPARE(w().documentCount(), 1);
         QCOMPARE(w().sourceTabs()->tabText(0), QString("game"));
         QCOMPARE(text(w().currentEditor()), QByteArray("10 PRINT \"HI\"\r\n"));
-        QCOMPARE(QString::fromStdString(w().currentDocument().folder), home->file("src/"));
-        QCOMPARE(QString::fromStdString(settings->text(Setting::LastDir)), home->file("src/"));
+        QCOMPARE(QString::fromStdString(w().currentDocument().folder), f->home.file("src/"));
+        QCOMPARE(QString::fromStdString(f->settings.text(Setting::LastDir)), f->home.file("src/"));
         QVERIFY(!w().currentEditor()->isModified());
 
-        QVERIFY(w().openSourceFile(home->file("src/other.bas")));
+        QVERIFY(w().openSourceFile(f->home.file("src/other.bas")));
         QCOMPARE(w().documentCount(), 2);
         QCOMPARE(w().currentIndex(), 1);
         QCOMPARE(w().sourceTabs()->tabText(1), QString("other"));
@@ -161,104 +144,104 @@ private slots:
     }
 
     void openThroughTheRequesterAndCancel() {
-        home->write("src/game.bas", "10 CLS\n");
-        answers->answerFile(QString());
+        f->home.write("src/game.bas", "10 CLS\n");
+        f->answers.answerFile(QString());
         w().runCommand(Command::Open);
-        QCOMPARE(answers->titles(), QStringList({"Load source code"}));
+        QCOMPARE(f->answers.titles(), QStringList({"Load source code"}));
         QCOMPARE(w().sourceTabs()->tabText(0), QString("new"));
-        answers->answerFile(home->file("src/game.bas"));
+        f->answers.answerFile(f->home.file("src/game.bas"));
         w().runCommand(Command::Open);
         QCOMPARE(w().sourceTabs()->tabText(0), QString("game"));
     }
 
     void loadingKeepsZeroBytesAndUndoGoesBackToTheTextBefore() {
-        home->write("zero.bas", QByteArray("10 REM\0after\n", 13));
+        f->home.write("zero.bas", QByteArray("10 REM\0after\n", 13));
         w().currentEditor()->setTextBytes("");
-        QVERIFY(w().openSourceFile(home->file("zero.bas")));
+        QVERIFY(w().openSourceFile(f->home.file("zero.bas")));
         QCOMPARE(w().currentEditor()->textLength(), 13);
         w().runCommand(Command::Undo);
         QCOMPARE(w().currentEditor()->textLength(), 0);
     }
 
     void oversizedAndMissingSourcesAreRefusedWithAMessage() {
-        home->write("huge.bas", QByteArray(4'000'001, 'x'));
-        answers->answerMessage(QMessageBox::Ok);
-        QVERIFY(!w().openSourceFile(home->file("huge.bas")));
-        QCOMPARE(answers->titles(), QStringList({"Error"}));
-        QVERIFY(answers->seen().back().text.contains("4000001"));
+        f->home.write("huge.bas", QByteArray(4'000'001, 'x'));
+        f->answers.answerMessage(QMessageBox::Ok);
+        QVERIFY(!w().openSourceFile(f->home.file("huge.bas")));
+        QCOMPARE(f->answers.titles(), QStringList({"Error"}));
+        QVERIFY(f->answers.seen().back().text.contains("4000001"));
         QCOMPARE(w().currentEditor()->textLength(), 0);
         QCOMPARE(w().documentCount(), 1);
 
-        answers->answerMessage(QMessageBox::Ok);
-        QVERIFY(!w().openSourceFile(home->file("nothing-here.bas")));
+        f->answers.answerMessage(QMessageBox::Ok);
+        QVERIFY(!w().openSourceFile(f->home.file("nothing-here.bas")));
         QCOMPARE(w().documentCount(), 1);
     }
 
     void saveWritesExactlyTheTextUnderTheSuffixAndMovesTheMarker() {
-        home->write("src/my.game.bas", "10 BEEP 1,2\n");
-        QVERIFY(w().openSourceFile(home->file("src/my.game.bas")));
+        f->home.write("src/my.game.bas", "10 BEEP 1,2\n");
+        QVERIFY(w().openSourceFile(f->home.file("src/my.game.bas")));
         QCOMPARE(w().sourceTabs()->tabText(0), QString("my.game"));
         w().currentEditor()->insertAtCaret("5 CLS\n");
         QApplication::processEvents();
         QCOMPARE(w().sourceTabs()->tabText(0), QString("*my.game"));
 
         w().runCommand(Command::Save);
-        QCOMPARE(home->read("src/my.game.qlo"), QByteArray("5 CLS\n10 BEEP 1,2\n"));
+        QCOMPARE(f->home.read("src/my.game.qlo"), QByteArray("5 CLS\n10 BEEP 1,2\n"));
         QCOMPARE(w().sourceTabs()->tabText(0), QString("my.game"));
-        QVERIFY(w().outputPanel()->toPlainText().contains("-> Source " + home->file("src/my.game") + " saved"));
+        QVERIFY(w().outputPanel()->toPlainText().contains("-> Source " + f->home.file("src/my.game") + " saved"));
 
         // Saving again must not grow the file.
         w().runCommand(Command::Save);
-        QCOMPARE(home->read("src/my.game.qlo").size(), 18);
-        QVERIFY(answers->seen().empty());
+        QCOMPARE(f->home.read("src/my.game.qlo").size(), 18);
+        QVERIFY(f->answers.seen().empty());
     }
 
     void saveOfANeverSavedDocumentAsksWhereToSave() {
         w().currentEditor()->insertAtCaret("10 CLS\n");
-        answers->answerFile(QString());
+        f->answers.answerFile(QString());
         w().runCommand(Command::Save);
-        QCOMPARE(answers->titles(), QStringList({"Save current source code"}));
+        QCOMPARE(f->answers.titles(), QStringList({"Save current source code"}));
         QVERIFY(w().currentEditor()->isModified());
         QVERIFY(!QFile::exists(QDir::currentPath() + "/new.qlo"));
 
-        answers->answerFile(home->file("first.bas"));
+        f->answers.answerFile(f->home.file("first.bas"));
         w().runCommand(Command::Save);
-        QCOMPARE(home->read("first.bas.qlo"), QByteArray("10 CLS\n"));
+        QCOMPARE(f->home.read("first.bas.qlo"), QByteArray("10 CLS\n"));
         QCOMPARE(w().sourceTabs()->tabText(0), QString("first.bas"));
         // The next plain Save writes the same file again.
         w().currentEditor()->setCaretPosition(0);
         w().currentEditor()->insertAtCaret("5 ");
         w().runCommand(Command::Save);
-        QCOMPARE(home->read("first.bas.qlo"), QByteArray("5 10 CLS\n"));
+        QCOMPARE(f->home.read("first.bas.qlo"), QByteArray("5 10 CLS\n"));
     }
 
     void saveAsAsksBeforeOverwritingAndNoKeepsEverything() {
-        home->write("taken.qlo", "keep me");
+        f->home.write("taken.qlo", "keep me");
         w().currentEditor()->insertAtCaret("10 CLS\n");
-        answers->answerFile(home->file("taken.qlo"));
-        answers->answerMessage(QMessageBox::No);
+        f->answers.answerFile(f->home.file("taken.qlo"));
+        f->answers.answerMessage(QMessageBox::No);
         w().runCommand(Command::SaveAs);
-        QCOMPARE(answers->titles(), QStringList({"Save current source code", "Question"}));
-        QCOMPARE(answers->seen().back().text, QString("File exists, overwrite?"));
-        QCOMPARE(home->read("taken.qlo"), QByteArray("keep me"));
+        QCOMPARE(f->answers.titles(), QStringList({"Save current source code", "Question"}));
+        QCOMPARE(f->answers.seen().back().text, QString("File exists, overwrite?"));
+        QCOMPARE(f->home.read("taken.qlo"), QByteArray("keep me"));
         QCOMPARE(w().sourceTabs()->tabText(0), QString("*new"));
         QVERIFY(!w().currentDocument().isSaved());
 
-        answers->answerFile(home->file("taken.qlo"));
-        answers->answerMessage(QMessageBox::Yes);
+        f->answers.answerFile(f->home.file("taken.qlo"));
+        f->answers.answerMessage(QMessageBox::Yes);
         w().runCommand(Command::SaveAs);
-        QCOMPARE(home->read("taken.qlo"), QByteArray("10 CLS\n"));
+        QCOMPARE(f->home.read("taken.qlo"), QByteArray("10 CLS\n"));
         QCOMPARE(w().sourceTabs()->tabText(0), QString("taken"));
     }
 
     void aFailedWriteIsReportedAndTheDocumentStaysModified() {
-        home->write("src/game.bas", "10 CLS\n");
-        QVERIFY(w().openSourceFile(home->file("src/game.bas")));
+        f->home.write("src/game.bas", "10 CLS\n");
+        QVERIFY(w().openSourceFile(f->home.file("src/game.bas")));
         w().currentEditor()->insertAtCaret("1 ");
-        QDir(home->file("src")).removeRecursively();  // the folder vanished under us
-        answers->answerMessage(QMessageBox::Ok);
+        QDir(f->home.file("src")).removeRecursively();  // the folder vanished under us
+        f->answers.answerMessage(QMessageBox::Ok);
         w().runCommand(Command::Save);
-        QCOMPARE(answers->titles(), QStringList({"Error"}));
+        QCOMPARE(f->answers.titles(), QStringList({"Error"}));
         QVERIFY(w().currentEditor()->isModified());
         QCOMPARE(w().sourceTabs()->tabText(0), QString("*game"));
     }
@@ -291,21 +274,21 @@ private slots:
         QCOMPARE(w().currentIndex(), 1);
         QCOMPARE(w().sourceTabs()->tabText(1), QString("new"));
         QCOMPARE(w().currentDocument().prgStart, 24576);
-        QCOMPARE(QString::fromStdString(w().currentDocument().outputFile), home->file("new"));
-        QCOMPARE(QString::fromStdString(w().document(0).outputFile), home->file("Test"));
+        QCOMPARE(QString::fromStdString(w().currentDocument().outputFile), f->home.file("new"));
+        QCOMPARE(QString::fromStdString(w().document(0).outputFile), f->home.file("Test"));
     }
 
     void closingAsksAndTheLastCloseLeavesANewDocument() {
-        answers->answerMessage(QMessageBox::No);
+        f->answers.answerMessage(QMessageBox::No);
         w().runCommand(Command::CloseProject);
-        QCOMPARE(answers->titles(), QStringList({"Closing project"}));
+        QCOMPARE(f->answers.titles(), QStringList({"Closing project"}));
         QCOMPARE(w().documentCount(), 1);
 
         w().currentEditor()->insertAtCaret("10 CLS");
-        answers->answerMessage(QMessageBox::Yes);  // are you sure
-        answers->answerMessage(QMessageBox::No);   // save the modified source?
+        f->answers.answerMessage(QMessageBox::Yes);  // are you sure
+        f->answers.answerMessage(QMessageBox::No);   // save the modified source?
         w().runCommand(Command::CloseProject);
-        QCOMPARE(answers->titles(), QStringList({"Closing project", "Closing project", "File was modified"}));
+        QCOMPARE(f->answers.titles(), QStringList({"Closing project", "Closing project", "File was modified"}));
         QCOMPARE(w().documentCount(), 1);
         QCOMPARE(w().sourceTabs()->tabText(0), QString("new"));
         QCOMPARE(w().currentEditor()->textLength(), 0);
@@ -317,8 +300,8 @@ private slots:
         w().currentEditor()->insertAtCaret("third");
         w().sourceTabs()->setCurrentIndex(1);
         QCOMPARE(w().currentIndex(), 1);
-        answers->answerMessage(QMessageBox::Yes);
-        answers->answerMessage(QMessageBox::No);
+        f->answers.answerMessage(QMessageBox::Yes);
+        f->answers.answerMessage(QMessageBox::No);
         w().runCommand(Command::CloseProject);
         QCOMPARE(w().documentCount(), 2);
         QCOMPARE(w().currentIndex(), 1);
@@ -339,13 +322,13 @@ private slots:
         w().runCommand(Command::Undo);  // nothing to undo: nothing happens
         w().runCommand(Command::Paste);
         w().currentEditor()->insertAtCaret("abc");
-        answers->answerMessage(QMessageBox::No);
+        f->answers.answerMessage(QMessageBox::No);
         w().runCommand(Command::Clear);
         QCOMPARE(text(w().currentEditor()), QByteArray("abc"));
-        answers->answerMessage(QMessageBox::Yes);
+        f->answers.answerMessage(QMessageBox::Yes);
         w().runCommand(Command::Clear);
         QCOMPARE(w().currentEditor()->textLength(), 0);
-        QCOMPARE(answers->seen().back().text, QString("Are you sure?"));
+        QCOMPARE(f->answers.seen().back().text, QString("Are you sure?"));
         w().runCommand(Command::Undo);
         QCOMPARE(text(w().currentEditor()), QByteArray("abc"));
         w().runCommand(Command::Redo);
@@ -364,32 +347,32 @@ private slots:
     }
 
     void addIncludeInsertsTheQuotedPathOrNothing() {
-        answers->answerFile(QString());
+        f->answers.answerFile(QString());
         w().runCommand(Command::AddInclude);
-        QCOMPARE(answers->titles(), QStringList({"Select file to include"}));
+        QCOMPARE(f->answers.titles(), QStringList({"Select file to include"}));
         QCOMPARE(w().currentEditor()->textLength(), 0);
-        home->write("lib/sprites.bas", "SUB x\n");
-        answers->answerFile(home->file("lib/sprites.bas"));
+        f->home.write("lib/sprites.bas", "SUB x\n");
+        f->answers.answerFile(f->home.file("lib/sprites.bas"));
         w().runCommand(Command::AddInclude);
-        QCOMPARE(text(w().currentEditor()), ("#INCLUDE \"" + home->file("lib/sprites.bas") + "\"").toUtf8());
+        QCOMPARE(text(w().currentEditor()), ("#INCLUDE \"" + f->home.file("lib/sprites.bas") + "\"").toUtf8());
     }
 
     void importBinaryInsertsDefbLinesForSensibleSizesOnly() {
-        home->write("big.bin", QByteArray(65536, '\x01'));
-        answers->answerFile(home->file("big.bin"));
+        f->home.write("big.bin", QByteArray(65536, '\x01'));
+        f->answers.answerFile(f->home.file("big.bin"));
         w().runCommand(Command::ImportBinary);
         QCOMPARE(w().currentEditor()->textLength(), 0);
-        home->write("small.bin", QByteArray("\x00\x3c\x42\x42\x7e\x42\x42\x00\xff", 9));
-        answers->answerFile(home->file("small.bin"));
+        f->home.write("small.bin", QByteArray("\x00\x3c\x42\x42\x7e\x42\x42\x00\xff", 9));
+        f->answers.answerFile(f->home.file("small.bin"));
         w().runCommand(Command::ImportBinary);
         QCOMPARE(text(w().currentEditor()), QByteArray("\tDEFB\t000,060,066,066,126,066,066,000\n\tDEFB\t255\n"));
     }
 
     void aboutBoxNamesVersionProcessorsAndMemory() {
-        answers->answerMessage(QMessageBox::Ok);
+        f->answers.answerMessage(QMessageBox::Ok);
         w().runCommand(Command::About);
-        QCOMPARE(answers->titles(), QStringList({"About Quillo"}));
-        const QStringList lines = answers->seen().back().text.split('\n');
+        QCOMPARE(f->answers.titles(), QStringList({"About Quillo"}));
+        const QStringList lines = f->answers.seen().back().text.split('\n');
         QCOMPARE(lines.size(), 5);
         QVERIFY(lines[0].contains("Version: 0.5 r0A Alpha"));
         QCOMPARE(lines[1], QString("Scilexer v3.2.5"));
@@ -402,11 +385,11 @@ private slots:
         w().resize(900, 640);
         w().runCommand(Command::ZoomIn);
         w().currentEditor()->insertAtCaret("10 CLS\n");
-        answers->answerMessage(QMessageBox::No);
+        f->answers.answerMessage(QMessageBox::No);
         QVERIFY(w().runExitSequence());
-        QCOMPARE(answers->titles(), QStringList({"File was modified"}));
-        QCOMPARE(answers->seen().back().text, QString("Save Source code?"));
-        const QByteArray ini = home->read("Quillo_Files/quillo.ini");
+        QCOMPARE(f->answers.titles(), QStringList({"File was modified"}));
+        QCOMPARE(f->answers.seen().back().text, QString("Save Source code?"));
+        const QByteArray ini = f->home.read("Quillo_Files/quillo.ini");
         QVERIFY(ini.startsWith("[Editor]\r\nQuillo_WinWidth = 900\r\nQuillo_WinHeight = 640\r\n"));
         QVERIFY(ini.contains("\r\nZoom = 1\r\n"));
         QVERIFY(ini.contains("\r\nIDEMaximized = 0\r\n"));
@@ -416,17 +399,17 @@ private slots:
     }
 
     void quitClosesThroughTheExitSequence() {
-        answers->answerMessage(QMessageBox::No);
+        f->answers.answerMessage(QMessageBox::No);
         w().currentEditor()->insertAtCaret("x");
         w().runCommand(Command::Quit);
         QVERIFY(!w().isVisible());
-        QCOMPARE(answers->titles(), QStringList({"File was modified"}));
-        QVERIFY(QFile::exists(home->file("Quillo_Files/quillo.ini")));
+        QCOMPARE(f->answers.titles(), QStringList({"File was modified"}));
+        QVERIFY(QFile::exists(f->home.file("Quillo_Files/quillo.ini")));
     }
 
     void unwritableSettingsAreReportedNotLost() {
-        QDir(home->path()).rmdir("Quillo_Files");
-        home->write("Quillo_Files", "a file where the folder should be");
+        QDir(f->home.path()).rmdir("Quillo_Files");
+        f->home.write("Quillo_Files", "a file where the folder should be");
         QVERIFY(!w().runExitSequence());
     }
 };
