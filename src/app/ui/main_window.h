@@ -156,7 +156,6 @@ private:
     QString programFolder_;
     std::vector<Document> documents_;
     int current_ = -1;
-    bool switchingTabs_ = false;
     bool exitDone_ = false;
 
     QTabWidget* tabs_ = nullptr;

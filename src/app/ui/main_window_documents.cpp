@@ -109,7 +109,7 @@ void MainWindow::readBinaryList(const std::string& path) {
 }
 
 void MainWindow::onTabChanged(int index) {
-    if (switchingTabs_ || index < 0) return;
+    if (index < 0) return;
     sync();
     tabs_->setUpdatesEnabled(false);
     activateTab(index);
@@ -137,7 +137,6 @@ void MainWindow::newDocument() {
 }
 
 void MainWindow::openDocument() {
-    sync();
     const QString path = QFileDialog::getOpenFileName(
         this, QStringLiteral("Load source code"), q(settings_.text(Setting::LastDir)),
         QStringLiteral("Quillo Program (*.qlo *.bas);;Assembler files (*.asm);;All files (*)"));
@@ -183,18 +182,14 @@ bool MainWindow::loadSource(const QString& path, bool intoNewTab) {
     opened.caretPos = 0;
     int index = current_;
     if (intoNewTab) {
-        tabs_->setUpdatesEnabled(false);
         index = addDocument(std::move(opened));
-        tabs_->setUpdatesEnabled(true);
+        const QSignalBlocker block(tabs_);  // the document left was synced; it is activated below
+        tabs_->setCurrentIndex(index);
+        current_ = index;
     } else {
         currentDocument() = std::move(opened);
         tabs_->setTabText(index, q(currentDocument().name));
     }
-    if (intoNewTab) {
-        const QSignalBlocker block(tabs_);
-        tabs_->setCurrentIndex(index);
-    }
-    current_ = index;
     SourceEditor* ed = editor(index);
     ed->setTextBytes(std::string_view(reinterpret_cast<const char*>(read.data.data()), read.data.size()));
     const ProjectEditorState state = readProjectFile(projectFilePath(file), document(index));
