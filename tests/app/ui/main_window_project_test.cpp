@@ -8,6 +8,7 @@
 #include "editor/ui/source_editor.h"
 #include "app/ui/window_fixture.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -72,6 +73,32 @@ private slots:
         QTest::keyClick(ed(), Qt::Key_F1);
         QCOMPARE(f->answers.titles(), QStringList({"Help", "Sorry"}));
         QCOMPARE(f->answers.seen().back().text, QString("This command is external or help is not written yet"));
+    }
+
+    void menuItemsReachTheEditorCommands() {
+        ed()->setTextBytes("SUB a()\n  CLS\nEND SUB\nSUB b()\nEND SUB\n");
+        w().action(Command::ForceRefresh)->trigger();
+        QCOMPARE(w().explorerList()->topLevelItemCount(), 2);
+        w().action(Command::FoldAll)->trigger();
+        QCOMPARE(ed()->send(Sci::SCI_GETFOLDEXPANDED, 0), 0);
+        QCOMPARE(ed()->send(Sci::SCI_GETLINEVISIBLE, 1), 0);
+        w().action(Command::UnfoldAll)->trigger();
+        QCOMPARE(ed()->send(Sci::SCI_GETLINEVISIBLE, 1), 1);
+        w().action(Command::SystemVariables)->trigger();
+        QCOMPARE(f->answers.titles(), QStringList({"Help"}));
+    }
+
+    void theBookmarkPopupActsOnTheClickedLine() {
+        ed()->setTextBytes("10 CLS\n20 CLS\n30 CLS\n");
+        ed()->setBookmarkLine(2);
+        w().runCommand(Command::BookmarkAdd);
+        QCOMPARE(ed()->send(Sci::SCI_MARKERGET, 2) & 1, 1);
+        ed()->setBookmarkLine(0);
+        f->answers.answerMessage(QMessageBox::Ok);
+        w().runCommand(Command::BookmarkPrevious);
+        QCOMPARE(f->answers.titles(), QStringList({"404"}));
+        w().runCommand(Command::BookmarkNext);
+        QCOMPARE(ed()->send(Sci::SCI_LINEFROMPOSITION, static_cast<std::uintptr_t>(ed()->caretPosition())), 2);
     }
 
     void ctrlBAndAltBCommentAndUncommentTheSelectedLines() {
