@@ -36,6 +36,10 @@ SourceEditor::SourceEditor(QWidget* parent) : QsciScintillaBase(parent), styler_
     connectNotifications();
 }
 
+// The component still notifies while its base part is torn down, when this
+// part (styler, handler) is gone already: nothing may reach them then.
+SourceEditor::~SourceEditor() { blockSignals(true); }
+
 void SourceEditor::connectNotifications() {
     using B = QsciScintillaBase;
     auto simple = [this](int code) { return [this, code] { onNotification(Notification{code}); }; };

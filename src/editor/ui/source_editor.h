@@ -24,6 +24,7 @@ class SourceEditor : public QsciScintillaBase, public ScintillaMessages {
     Q_OBJECT
 public:
     explicit SourceEditor(QWidget* parent = nullptr);
+    ~SourceEditor() override;
 
     std::intptr_t send(unsigned int message, std::uintptr_t wParam = 0, std::intptr_t lParam = 0) override;
 
