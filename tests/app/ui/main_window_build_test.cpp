@@ -114,6 +114,17 @@ private slots:
         QCOMPARE(w().currentEditor()->send(Sci::SCI_MARKERGET, 1) & 2, 0);
     }
 
+    void megabytesOfCompilerOutputReachThePanelWithoutStalling() {
+        f->home.write("game/game.bas", "10 PRINT\n");
+        QVERIFY(w().openSourceFile(f->home.file("game/game.bas")));
+        qputenv("FAKE_ZXBC_MODE", "flood");
+        qputenv("FAKE_ZXBC_FLOOD_MB", "2");
+        w().runCommand(Command::Compile);
+        QVERIFY(waitForBuild(60000));
+        qunsetenv("FAKE_ZXBC_FLOOD_MB");
+        QVERIFY(w().outputPanel()->document()->characterCount() > 2'000'000);
+    }
+
     void buildingANeverSavedSourceAsksForItsNameFirst() {
         w().currentEditor()->insertAtCaret("10 CLS\n");
         f->answers.answerFile(QString());
