@@ -125,6 +125,23 @@ private slots:
         QVERIFY(w().outputPanel()->document()->characterCount() > 2'000'000);
     }
 
+    void f11RunsTheEmulatorOnTheTapeWithTheWindowDisabledMeanwhile() {
+        f->settings.set(Setting::Emulator, std::string(QUILLO_TEST_DIR "/fake_emulator.py"));
+        f->home.write("game/game.bas", "10 PRINT\n");
+        QVERIFY(w().openSourceFile(f->home.file("game/game.bas")));
+        qputenv("FAKE_EMULATOR_RECORD", f->home.file("emulator.json").toUtf8());
+        qputenv("FAKE_EMULATOR_SECONDS", "0.5");
+        QSignalSpy ended(&w().buildPipeline(), &BuildPipeline::emulatorFinished);
+        w().runCommand(Command::CompileAndRun);
+        QTRY_VERIFY_WITH_TIMEOUT(!w().isEnabled(), 20000);
+        QVERIFY(ended.wait(20000));
+        qunsetenv("FAKE_EMULATOR_RECORD");
+        qunsetenv("FAKE_EMULATOR_SECONDS");
+        QVERIFY(w().isEnabled());
+        QCOMPARE(ended.first().first().toBool(), true);
+        QVERIFY(f->home.read("emulator.json").contains("output.tap"));
+    }
+
     void buildingANeverSavedSourceAsksForItsNameFirst() {
         w().currentEditor()->insertAtCaret("10 CLS\n");
         f->answers.answerFile(QString());
