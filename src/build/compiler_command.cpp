@@ -90,8 +90,7 @@ BuildPaths buildPaths(const Document& doc, std::string_view suffix) {
     p.sourceCopy = doc.folder + "temp." + std::string(suffix);
     // The compiler resolves a relative output path in its working folder;
     // the build must look for the file in the same place.
-    const bool relative = !doc.outputFile.empty() && doc.outputFile.front() != '/';
-    p.outputBase = relative ? doc.folder + doc.outputFile : doc.outputFile;
+    p.outputBase = outputFilePath(doc, doc.folder);
     p.compiledFile = p.outputBase + std::string(outputKind(doc.outputType).outputExtension);
     return p;
 }
