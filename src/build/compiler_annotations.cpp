@@ -1,6 +1,5 @@
 #include "build/compiler_annotations.h"
 
-#include "build/build_sci_constants.h"
 #include "editor/sci_constants.h"
 
 namespace quillo {

@@ -2,7 +2,6 @@
 
 #include "app/settings.h"
 #include "build/bmi_file.h"
-#include "build/build_sci_constants.h"
 #include "build/compiler_annotations.h"
 #include "build/emulator_command.h"
 #include "build/free_memory.h"

@@ -1,6 +1,5 @@
 #include "build/ui/build_pipeline.h"
 
-#include "build/build_sci_constants.h"
 #include "build/compiler_annotations.h"
 #include "build/ui/test_build_host.h"
 #include "editor/sci_constants.h"

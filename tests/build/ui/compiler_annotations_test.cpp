@@ -1,7 +1,6 @@
 #include "build/compiler_annotations.h"
 
 #include "app/settings.h"
-#include "build/build_sci_constants.h"
 #include "editor/sci_constants.h"
 #include "editor/ui/source_editor.h"
 
