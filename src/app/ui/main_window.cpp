@@ -40,9 +40,6 @@ constexpr std::array<int, 7> kStatusFieldWidths = {160, 100, 30, 30, 60, 20, 100
 constexpr int kMinOutputHeight = 60;
 constexpr int kMinSidePanelWidth = 250;
 
-// Settings colours are 0x00BBGGRR.
-QColor fromBgr(std::int32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
-
 }  // namespace
 
 MainWindow::MainWindow(Settings& settings, QString programFolder, QWidget* parent)
@@ -277,11 +274,11 @@ QWidget* MainWindow::buildPanels() {
 
 void MainWindow::applyWindowColours() {
     QPalette outputPalette = output_->palette();
-    outputPalette.setColor(QPalette::Base, fromBgr(settings_.integer(Setting::EditBGCol)));
-    outputPalette.setColor(QPalette::Text, fromBgr(settings_.integer(Setting::EditFGCol)));
+    outputPalette.setColor(QPalette::Base, colourFromBgr(settings_.integer(Setting::EditBGCol)));
+    outputPalette.setColor(QPalette::Text, colourFromBgr(settings_.integer(Setting::EditFGCol)));
     output_->setPalette(outputPalette);
     statusBar()->setStyleSheet(
-        QStringLiteral("QStatusBar { background: %1; }").arg(fromBgr(settings_.integer(Setting::StatusBGCol)).name()));
+        QStringLiteral("QStatusBar { background: %1; }").arg(colourFromBgr(settings_.integer(Setting::StatusBGCol)).name()));
 }
 
 SourceEditor* MainWindow::editor(int index) const { return qobject_cast<SourceEditor*>(tabs_->widget(index)); }
