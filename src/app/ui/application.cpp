@@ -27,6 +27,13 @@ namespace {
 // A settings file is a few kilobytes; anything huge is not ours.
 constexpr std::uintmax_t kMaxSettingsFileSize = 1 << 20;
 
+// The settings file of the program folder over the built-in defaults; a
+// missing or unreadable file leaves the defaults.
+void readSettingsFile(Settings& settings, const std::string& programFolder) {
+    const ReadResult file = readFile(settingsFilePath(programFolder), kMaxSettingsFileSize);
+    settings.read(std::string_view(reinterpret_cast<const char*>(file.data.data()), file.ok() ? file.data.size() : 0));
+}
+
 // Start-up measurement (bench/startup.sh): QUILLO_STARTUP_PROBE holds the
 // launch time in nanoseconds since the epoch; when the main window is first
 // exposed the time since then and the resident memory are printed and the
@@ -67,9 +74,7 @@ void Application::start(const QStringList& files) {
         showMessage(nullptr, QString::fromLatin1(kMissingHelpTitle), QString::fromLatin1(kMissingHelpText),
                     QMessageBox::Critical);
 
-    const ReadResult file = readFile(settingsFilePath(folder), kMaxSettingsFileSize);
-    const std::string_view bytes(reinterpret_cast<const char*>(file.data.data()), file.ok() ? file.data.size() : 0);
-    settings_->read(bytes);
+    readSettingsFile(*settings_, folder);
 
     window_ = std::make_unique<MainWindow>(*settings_, programFolder_);
     if (const QByteArray probe = qgetenv("QUILLO_STARTUP_PROBE"); !probe.isEmpty()) {
@@ -98,8 +103,7 @@ int runCommandLineBuild(int argc, char* argv[]) {
     setDialogsToStandardError(true);
     const std::string folder = platform::programFolder().toStdString();
     Settings settings(platform::homeFolder().toStdString());
-    const ReadResult file = readFile(settingsFilePath(folder), kMaxSettingsFileSize);
-    settings.read(std::string_view(reinterpret_cast<const char*>(file.data.data()), file.ok() ? file.data.size() : 0));
+    readSettingsFile(settings, folder);
     return runHeadlessBuild(settings, args[2].toStdString(), std::cout, std::cerr);
 }
 
