@@ -7,10 +7,10 @@
 // output, markers, the free-byte count, placing three binaries and writing
 // the tape. The difference is what the IDE adds.
 #include "app/settings.h"
-#include "build/compiler_command.h"
-#include "build/tape_layout.h"
-#include "build/ui/build_host.h"
-#include "build/ui/build_pipeline.h"
+#include "pipeline/compiler_command.h"
+#include "pipeline/tape_layout.h"
+#include "pipeline/ui/build_host.h"
+#include "pipeline/ui/build_pipeline.h"
 #include "common/file_io.h"
 #include "editor/ui/source_editor.h"
 

@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the binary list reader: it must never read past
 // the input, never allocate beyond it, and whatever it accepts must write
 // back to the same bytes it was read from (minus any ignored tail).
-#include "build/bmi_file.h"
+#include "pipeline/bmi_file.h"
 
 #include <cstdlib>
 

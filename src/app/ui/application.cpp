@@ -5,7 +5,7 @@
 #include "app/ui/dialogs.h"
 #include "app/ui/main_window.h"
 #include "app/ui/platform.h"
-#include "build/ui/headless_build.h"
+#include "pipeline/ui/headless_build.h"
 #include "common/file_io.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #pragma once
 #include "app/commands.h"
 #include "app/document.h"
-#include "build/binary_list.h"
+#include "pipeline/binary_list.h"
 #include "common/charset.h"
 
 #include <QMainWindow>

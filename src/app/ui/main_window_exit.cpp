@@ -2,7 +2,7 @@
 #include "app/program_folder.h"
 #include "app/settings.h"
 #include "app/ui/main_window.h"
-#include "build/ui/build_pipeline.h"
+#include "pipeline/ui/build_pipeline.h"
 #include "common/file_io.h"
 #include "editor/ui/source_editor.h"
 

@@ -1,8 +1,8 @@
 #include "app/ui/window_build_host.h"
 
 #include "app/ui/main_window.h"
-#include "build/ui/build_messages.h"
-#include "build/ui/memory_map_window.h"
+#include "pipeline/ui/build_messages.h"
+#include "pipeline/ui/memory_map_window.h"
 #include "editor/ui/source_editor.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #pragma once
 #include "app/document.h"
-#include "build/ui/build_host.h"
+#include "pipeline/ui/build_host.h"
 
 #include <QPointer>
 

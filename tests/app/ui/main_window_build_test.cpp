@@ -1,7 +1,7 @@
 // Compile, run and stop from the main window with the fake compiler.
 #include "app/settings.h"
 #include "app/ui/main_window.h"
-#include "build/ui/build_pipeline.h"
+#include "pipeline/ui/build_pipeline.h"
 #include "editor/ui/source_editor.h"
 #include "app/ui/window_fixture.h"
 

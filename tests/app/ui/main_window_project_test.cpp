@@ -2,9 +2,9 @@
 // what its menus and shortcuts reach, and what travels with a saved source.
 #include "app/settings.h"
 #include "app/ui/main_window.h"
-#include "build/binary_list.h"
-#include "build/bmi_file.h"
-#include "build/ui/binary_manager_window.h"
+#include "pipeline/binary_list.h"
+#include "pipeline/bmi_file.h"
+#include "pipeline/ui/binary_manager_window.h"
 #include "editor/ui/source_editor.h"
 #include "app/ui/window_fixture.h"
 

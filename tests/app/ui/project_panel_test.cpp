@@ -1,7 +1,7 @@
 #include "app/ui/project_panel.h"
 
 #include "app/project_file.h"
-#include "build/ui/modal_helper.h"
+#include "pipeline/ui/modal_helper.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,0 +1,61 @@
+#pragma once
+#include "pipeline/binary_list.h"
+#include "pipeline/region_map.h"
+
+#include <QWidget>
+
+class QAction;
+class QMenu;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace quillo {
+
+// "Quillo Binary Manager": the memory tree, the list of the project's
+// binaries and the commands on them. It works on the binary list and the
+// region map it is given; both must outlive the window.
+class BinaryManagerWindow : public QWidget {
+    Q_OBJECT
+public:
+    enum class Packer { MegaLZ, ApLib, Exomizer };
+    enum Column { NameColumn, TypeColumn, FileColumn, AddressColumn, SizeColumn, BankColumn, LoadColumn };
+
+    BinaryManagerWindow(BinaryList& list, RegionMap& map, QWidget* parent = nullptr);
+
+    // Fills the list again from the binary list (after it changed elsewhere,
+    // for example when another document became current).
+    void refresh();
+
+    QTreeWidget* memoryTree() const { return tree_; }
+    QTreeWidget* recordList() const { return list_; }
+    QMenu* contextMenu() const { return menu_; }
+    // Replaces the list's own context menu (for a menu built elsewhere whose
+    // commands call the functions below); the window does not own it.
+    void setContextMenu(QMenu* menu) { menu_ = menu; }
+    // A menu for right clicks on the memory tree; none by default.
+    void setTreeContextMenu(QMenu* menu) { treeMenu_ = menu; }
+
+    // The context menu's commands, also callable directly.
+    void addBinaryFile();
+    void removeSelected();
+    void editSelected();
+
+signals:
+    // For the tools that hang off the context menu and are not built in here.
+    void interruptsRequested();
+    void packRequested(int recordIndex, BinaryManagerWindow::Packer packer);
+
+private:
+    void buildMenu();
+    void colourRows(QTreeWidgetItem* treeItem);
+    int selectedIndex() const;
+
+    BinaryList& binaries_;
+    RegionMap& map_;
+    QTreeWidget* tree_ = nullptr;
+    QTreeWidget* list_ = nullptr;
+    QMenu* menu_ = nullptr;
+    QMenu* treeMenu_ = nullptr;
+};
+
+}  // namespace quillo

@@ -1,0 +1,77 @@
+#include "pipeline/ui/build_runner.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace quillo;
+
+namespace {
+
+using Outcome = BuildRunner::Outcome;
+
+void waitFor(BuildRunner& runner, QSignalSpy& finished) {
+    if (finished.isEmpty()) QVERIFY(finished.wait(10000));
+    QVERIFY(!runner.isRunning());
+}
+
+}  // namespace
+
+class BuildRunnerTest : public QObject {
+    Q_OBJECT
+private slots:
+    void linesOfBothStreamsAndTheExitCode() {
+        BuildRunner runner;
+        QSignalSpy finished(&runner, &BuildRunner::finished);
+        QSignalSpy lines(&runner, &BuildRunner::lineRead);
+        runner.start("sh", {"-c", "printf 'one\\r\\n\\ntwo\\rthree'; printf 'e1\\n\\ne2' >&2; exit 3"}, "/tmp");
+        QVERIFY(runner.isRunning());
+        waitFor(runner, finished);
+        QCOMPARE(finished.first().at(0).value<Outcome>(), Outcome::Exited);
+        QCOMPARE(finished.first().at(1).toInt(), 3);
+        // Empty standard-output lines are dropped; standard error keeps them.
+        QCOMPARE(runner.outputLines(), (std::vector<std::string>{"one", "two", "three"}));
+        QCOMPARE(runner.errorLines(), (std::vector<std::string>{"e1", "", "e2"}));
+        QCOMPARE(lines.count(), 6);
+    }
+
+    void workingFolderAndArgumentsWithBlanks() {
+        BuildRunner runner;
+        QSignalSpy finished(&runner, &BuildRunner::finished);
+        runner.start("sh", {"-c", "pwd; printf '%s\\n' \"$1\"", "sh", "a \"quoted\" arg"}, "/usr/share");
+        waitFor(runner, finished);
+        QCOMPARE(runner.outputLines(), (std::vector<std::string>{"/usr/share", "a \"quoted\" arg"}));
+    }
+
+    void aProgramThatCannotStartReportsAfterStartReturns() {
+        BuildRunner runner;
+        QSignalSpy finished(&runner, &BuildRunner::finished);
+        runner.start("/nowhere/compiler", {}, {});
+        QCOMPARE(finished.count(), 0);
+        waitFor(runner, finished);
+        QCOMPARE(finished.first().at(0).value<Outcome>(), Outcome::FailedToStart);
+    }
+
+    void stopAndCrash() {
+        BuildRunner runner;
+        QSignalSpy finished(&runner, &BuildRunner::finished);
+        runner.start("sh", {"-c", "echo started; exec sleep 60"}, {});
+        QTRY_COMPARE_WITH_TIMEOUT(runner.outputLines().size(), std::size_t{1}, 10000);
+        runner.stop();
+        waitFor(runner, finished);
+        QCOMPARE(finished.first().at(0).value<Outcome>(), Outcome::Stopped);
+
+        finished.clear();
+        runner.start("sh", {"-c", "exec sleep 60"}, {});
+        runner.stop();  // at once, while it may still be starting
+        waitFor(runner, finished);
+        QCOMPARE(finished.first().at(0).value<Outcome>(), Outcome::Stopped);
+
+        finished.clear();
+        runner.start("sh", {"-c", "kill -9 $$"}, {});
+        waitFor(runner, finished);
+        QCOMPARE(finished.first().at(0).value<Outcome>(), Outcome::Crashed);
+    }
+};
+
+QTEST_GUILESS_MAIN(BuildRunnerTest)
+#include "build_runner_test.moc"
