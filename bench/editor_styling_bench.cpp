@@ -3,7 +3,7 @@
 // Run offscreen: QT_QPA_PLATFORM=offscreen ./editor_styling_bench
 #include "app/settings.h"
 #include "common/charset.h"
-#include "editor/sci_constants.h"
+#include "common/sci_constants.h"
 #include "editor/ui/help_strip.h"
 #include "editor/ui/source_editor.h"
 

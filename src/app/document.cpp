@@ -1,13 +1,10 @@
 #include "app/document.h"
 
+#include "common/paths.h"
+
 namespace quillo {
 
 namespace {
-
-std::string_view fileNameOf(std::string_view path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string_view::npos ? path : path.substr(slash + 1);
-}
 
 Document withCommonDefaults(std::string_view programFolder, std::string_view outputName, std::int32_t start) {
     Document doc;
@@ -33,11 +30,6 @@ std::string documentName(std::string_view path) {
     // A leading dot marks a hidden file, not an extension.
     if (dot == std::string_view::npos || dot == 0) return std::string(file);
     return std::string(file.substr(0, dot));
-}
-
-std::string folderOf(std::string_view path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string_view::npos ? std::string() : std::string(path.substr(0, slash + 1));
 }
 
 std::string sourceFileName(std::string_view path, std::string_view suffix) {

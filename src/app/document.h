@@ -1,4 +1,6 @@
 #pragma once
+#include "common/paths.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -52,8 +54,6 @@ Document newDocument(std::string_view programFolder);
 
 // "dir/my.game.bas" -> "my.game": the file name without its last extension.
 std::string documentName(std::string_view path);
-// "dir/my.game.bas" -> "dir/": the folder with its trailing separator.
-std::string folderOf(std::string_view path);
 // The name a source is written under: the path itself when its extension is
 // exactly the suffix (case matters), else the path with "." + suffix appended.
 std::string sourceFileName(std::string_view path, std::string_view suffix);

@@ -1,5 +1,7 @@
 #include "common/file_io.h"
 
+#include "common/paths.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -23,11 +25,6 @@ public:
 private:
     int fd_;
 };
-
-std::string folderOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
-}
 
 std::string describe(const char* what, int err) { return std::string(what) + ": " + std::strerror(err); }
 
@@ -90,7 +87,7 @@ ReadResult readFile(const std::string& path, std::uintmax_t maxSize) {
 
 std::string writeFileAtomic(const std::string& path, std::string_view data) {
     const mode_t mode = newFileMode(path);
-    std::string tempPath = folderOf(path) + ".quillo-save-XXXXXX";
+    std::string tempPath = folderOrCurrent(path) + ".quillo-save-XXXXXX";
     Fd fd(::mkostemp(tempPath.data(), O_CLOEXEC));
     if (fd.get() < 0) return describe("cannot create a file in the folder", errno);
     const auto fail = [&](const char* what) {

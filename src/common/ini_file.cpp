@@ -1,5 +1,8 @@
 #include "common/ini_file.h"
 
+#include "common/number_text.h"
+#include "common/text.h"
+
 #include <cstdlib>
 
 namespace quillo {
@@ -8,45 +11,7 @@ namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view trimLeft(std::string_view s) {
-    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
-    return s;
-}
-
-std::string_view trimRight(std::string_view s) {
-    while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
-    return s;
-}
-
-char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool sameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (lower(a[i]) != lower(b[i])) return false;
-    return true;
-}
-
 }  // namespace
-
-std::int32_t leadingInt(std::string_view text) {
-    text = trimLeft(text);
-    bool negative = false;
-    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-    std::uint64_t value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9') break;
-        // Keep the low 32 bits, as a 32-bit store of a longer number would.
-        value = (value * 10 + static_cast<std::uint64_t>(c - '0')) & 0xFFFFFFFFull;
-    }
-    const auto bits = static_cast<std::uint32_t>(negative ? (0u - static_cast<std::uint32_t>(value)) : value);
-    return static_cast<std::int32_t>(bits);
-}
 
 IniFile IniFile::parse(std::string_view bytes) {
     if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) bytes.remove_prefix(kUtf8Bom.size());
@@ -78,7 +43,7 @@ IniFile IniFile::parse(std::string_view bytes) {
 
 const IniFile::Group* IniFile::findGroup(std::string_view name) const {
     for (const Group& g : groups_)
-        if (sameName(g.name, name)) return &g;
+        if (equalsNoCase(g.name, name)) return &g;
     return nullptr;
 }
 
@@ -93,7 +58,7 @@ std::optional<std::string_view> IniFile::value(std::string_view group, std::stri
     const Group* g = findGroup(group);
     if (!g) return std::nullopt;
     for (const auto& [name, value] : g->entries)
-        if (sameName(name, key)) return std::string_view(value);
+        if (equalsNoCase(name, key)) return std::string_view(value);
     return std::nullopt;
 }
 

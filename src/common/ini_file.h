@@ -38,9 +38,6 @@ private:
     std::vector<Group> groups_;
 };
 
-// Leading decimal number of a text: optional sign then digits; 0 if none.
-std::int32_t leadingInt(std::string_view text);
-
 // Writes the format exactly: "[Group]" and "Key = Value" lines, each ending CR LF.
 class IniWriter {
 public:

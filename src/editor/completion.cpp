@@ -25,13 +25,6 @@ void appendEntry(std::string& packed, std::string_view word) {
     packed += word;
 }
 
-bool startsWithNoCase(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size()) return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i)
-        if (asciiLower(text[i]) != asciiLower(prefix[i])) return false;
-    return true;
-}
-
 }  // namespace
 
 std::string_view completionVocabularyText() { return kVocabulary; }

@@ -1,8 +1,9 @@
 #include "editor/editor_setup.h"
+#include "common/editor_marks.h"
 
 #include "app/settings.h"
 #include "editor/basic_words.h"
-#include "editor/sci_constants.h"
+#include "common/sci_constants.h"
 #include "editor/source_styler.h"
 
 #include <array>
@@ -16,8 +17,6 @@ namespace {
 constexpr int kWhite = 0xFFFFFF;
 constexpr int kBlack = 0x000000;
 constexpr int kGreen = 0x00FF00;
-constexpr int kSymbolMargin = 3;
-constexpr int kFoldMargin = 2;
 
 void defineMarker(ScintillaMessages& e, int marker, int symbol) {
     e.send(SCI_MARKERDEFINE, static_cast<std::uintptr_t>(marker), symbol);
@@ -40,7 +39,7 @@ void applyWrap(ScintillaMessages& e, const Settings& s) {
 }
 
 void foldMarginLook(ScintillaMessages& e, const Settings& s) {
-    e.send(SCI_SETMARGINWIDTHN, kFoldMargin, 20);
+    e.send(SCI_SETMARGINWIDTHN, margin::Fold, 20);
     e.send(SCI_SETFOLDMARGINCOLOUR, 1, s.integer(Setting::FoldBGCol));
     e.send(SCI_SETFOLDMARGINHICOLOUR, 1, s.integer(Setting::FoldFGCol));
 }
@@ -105,10 +104,10 @@ void initialiseSourceEditor(ScintillaMessages& e, SourceStyler& styler) {
     // own business; reporting each one would run the handler per line.
     e.send(SCI_SETMODEVENTMASK, SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT | SC_MOD_CHANGEMARKER |
                                     SC_MOD_CHANGEANNOTATION);
-    e.send(SCI_SETMARGINWIDTHN, 1, 0);
-    e.send(SCI_SETMARGINMASKN, 1, 3);
-    e.send(SCI_SETMARGINSENSITIVEN, kFoldMargin, 1);
-    e.send(SCI_SETMARGINMASKN, kFoldMargin, static_cast<std::intptr_t>(static_cast<std::uint32_t>(SC_MASK_FOLDERS)));
+    e.send(SCI_SETMARGINWIDTHN, margin::Hidden, 0);
+    e.send(SCI_SETMARGINMASKN, margin::Hidden, (1 << marker::Bookmark) | (1 << marker::Error));
+    e.send(SCI_SETMARGINSENSITIVEN, margin::Fold, 1);
+    e.send(SCI_SETMARGINMASKN, margin::Fold, static_cast<std::intptr_t>(static_cast<std::uint32_t>(SC_MASK_FOLDERS)));
     defineMarker(e, SC_MARKNUM_FOLDEROPEN, SC_MARK_BOXMINUS);
     defineMarker(e, SC_MARKNUM_FOLDER, SC_MARK_BOXPLUS);
     defineMarker(e, SC_MARKNUM_FOLDEREND, SC_MARK_BOXPLUSCONNECTED);
@@ -124,13 +123,13 @@ void initialiseSourceEditor(ScintillaMessages& e, SourceStyler& styler) {
     styler.updateLineNumberMargin();
     e.send(SCI_AUTOCSETIGNORECASE, styler.words().caseSensitive() ? 0 : 1);
     e.send(SCI_CALLTIPUSESTYLE, 0);
-    defineMarker(e, 0, SC_MARK_SHORTARROW);
-    defineMarker(e, 1, SC_MARK_BACKGROUND);
+    defineMarker(e, marker::Bookmark, SC_MARK_SHORTARROW);
+    defineMarker(e, marker::Error, SC_MARK_BACKGROUND);
 }
 
 void configureSourceEditor(ScintillaMessages& e, SourceStyler& styler, const Settings& s) {
     styler.setMarginPadding(10);
-    e.send(SCI_SETMARGINWIDTHN, kFoldMargin, 16);
+    e.send(SCI_SETMARGINWIDTHN, margin::Fold, 16);
     styler.setEditorColour(7, 0xB4FFFF);
     styler.setDefaultFont("Courier New", 10, 0);
     e.send(SCI_SETTABWIDTH, 2);
@@ -149,9 +148,9 @@ void configureSourceEditor(ScintillaMessages& e, SourceStyler& styler, const Set
 }
 
 void applyEditorSettings(ScintillaMessages& e, SourceStyler& styler, const Settings& s) {
-    e.send(SCI_SETMARGINMASKN, kSymbolMargin, 0x1F);
-    e.send(SCI_SETMARGINWIDTHN, kSymbolMargin, 20);
-    e.send(SCI_SETMARGINTYPEN, kSymbolMargin, SC_MARGIN_SYMBOL);
+    e.send(SCI_SETMARGINMASKN, margin::Symbols, 0x1F);
+    e.send(SCI_SETMARGINWIDTHN, margin::Symbols, 20);
+    e.send(SCI_SETMARGINTYPEN, margin::Symbols, SC_MARGIN_SYMBOL);
     foldMarginLook(e, s);
     applyWrap(e, s);
 
@@ -188,9 +187,9 @@ void applyEditorSettings(ScintillaMessages& e, SourceStyler& styler, const Setti
         int marker;
         Setting shape, fg, bg;
     };
-    for (const MarkerKeys& m : {MarkerKeys{1, Setting::ErrMark, Setting::ErrFGCol, Setting::ErrBGCol},
-                                MarkerKeys{2, Setting::WarnMark, Setting::WarnFGCol, Setting::WarnBGCol},
-                                MarkerKeys{0, Setting::BookMark, Setting::BookFGCol, Setting::BookBGCol}}) {
+    for (const MarkerKeys& m : {MarkerKeys{marker::Error, Setting::ErrMark, Setting::ErrFGCol, Setting::ErrBGCol},
+                                MarkerKeys{marker::Warning, Setting::WarnMark, Setting::WarnFGCol, Setting::WarnBGCol},
+                                MarkerKeys{marker::Bookmark, Setting::BookMark, Setting::BookFGCol, Setting::BookBGCol}}) {
         defineMarker(e, m.marker, markerSymbolFor(s.integer(m.shape)));
         markerColours(e, m.marker, s.integer(m.fg), s.integer(m.bg));
     }
@@ -215,7 +214,7 @@ void applyEditorSettings(ScintillaMessages& e, SourceStyler& styler, const Setti
     styler.setEditorColour(8, s.integer(Setting::EditLineFG));
     styler.setStyleColours(STYLE_BRACELIGHT, s.integer(Setting::BraceHLColourFG), s.integer(Setting::BraceHLColourBG));
 
-    e.send(SCI_SETMARGINSENSITIVEN, kSymbolMargin, 1);
+    e.send(SCI_SETMARGINSENSITIVEN, margin::Symbols, 1);
     e.send(SCI_SETCARETLINEVISIBLE, s.flag(Setting::CaretLine) ? 1 : 0);
     e.send(SCI_SETUSETABS, 1);
     e.send(SCI_SETTABWIDTH, static_cast<std::uintptr_t>(s.integer(Setting::Tab_Width)));

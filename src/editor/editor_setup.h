@@ -1,5 +1,5 @@
 #pragma once
-#include "editor/scintilla_messages.h"
+#include "common/scintilla_messages.h"
 
 namespace quillo {
 

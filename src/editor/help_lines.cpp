@@ -195,13 +195,6 @@ std::vector<HelpLineEntry> buildTable() {
     };
 }
 
-bool equalsNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (asciiLower(a[i]) != asciiLower(b[i])) return false;
-    return true;
-}
-
 }  // namespace
 
 const std::vector<HelpLineEntry>& helpLineTable() {

@@ -8,15 +8,6 @@ namespace {
 
 using namespace word_option;
 
-constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-bool equalsNoCase(std::string_view text, std::string_view lower) {
-    if (text.size() != lower.size()) return false;
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if (asciiLower(text[i]) != lower[i]) return false;
-    return true;
-}
-
 }  // namespace
 
 void LineStyles::add(int length, int style) {

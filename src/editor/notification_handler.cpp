@@ -1,7 +1,7 @@
 #include "editor/notification_handler.h"
 
 #include "editor/help_lines.h"
-#include "editor/sci_constants.h"
+#include "common/sci_constants.h"
 #include "editor/structure_commands.h"
 
 namespace quillo {

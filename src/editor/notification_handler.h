@@ -1,7 +1,7 @@
 #pragma once
 #include "editor/completion.h"
 #include "editor/routine_scan.h"
-#include "editor/scintilla_messages.h"
+#include "common/scintilla_messages.h"
 #include "editor/source_styler.h"
 #include "editor/status_fields.h"
 

@@ -8,30 +8,11 @@ namespace quillo {
 
 namespace {
 
-bool startsWithNoCase(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size()) return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i)
-        if (asciiLower(text[i]) != prefix[i]) return false;
-    return true;
-}
-
-std::string_view trimmed(std::string_view s) {
-    while (!s.empty() && (isBlank(s.front()) || isLineEnd(s.front()))) s.remove_prefix(1);
-    while (!s.empty() && (isBlank(s.back()) || isLineEnd(s.back()))) s.remove_suffix(1);
-    return s;
-}
-
-std::string lowered(std::string_view s) {
-    std::string out(s);
-    for (char& c : out) c = asciiLower(c);
-    return out;
-}
-
 // The calling convention is not part of the name: SUB FASTCALL Foo().
 std::string_view withoutConvention(std::string_view name) {
     for (const std::string_view word : {std::string_view("fastcall"), std::string_view("stdcall")}) {
         if (startsWithNoCase(name, word) && name.size() > word.size() && isBlank(name[word.size()]))
-            return trimmed(name.substr(word.size()));
+            return trimmedLine(name.substr(word.size()));
     }
     return name;
 }
@@ -78,20 +59,20 @@ std::optional<SubFunctionEntry> parseRoutineLine(std::string_view line) {
         name = rest.substr(0, open);
         const std::size_t close = closingBracket(rest, open);
         if (close == std::string_view::npos) {
-            entry.parameters = std::string(trimmed(rest.substr(open + 1)));
+            entry.parameters = std::string(trimmedLine(rest.substr(open + 1)));
         } else {
             entry.parameters = std::string(rest.substr(open + 1, close - open - 1));
             returnText = rest.substr(close + 1);
         }
     } else {
-        const std::size_t as = lowered(rest).find(" as ");
+        const std::size_t as = toLowerAscii(rest).find(" as ");
         name = rest.substr(0, as);
         if (as != std::string_view::npos) returnText = rest.substr(as + 4);
     }
-    entry.name = std::string(withoutConvention(trimmed(name)));
+    entry.name = std::string(withoutConvention(trimmedLine(name)));
     if (entry.name.empty()) return std::nullopt;
     if (entry.kind != RoutineKind::Sub) {
-        entry.returnText = std::string(trimmed(returnText));
+        entry.returnText = std::string(trimmedLine(returnText));
         if (entry.returnText.empty()) entry.kind = RoutineKind::FunctionUntyped;
     }
     return entry;
@@ -102,24 +83,24 @@ std::vector<SubFunctionEntry> scanRoutines(std::string_view text) {
     forEachLine(text, [&](std::string_view line, int) {
         std::optional<SubFunctionEntry> entry = parseRoutineLine(line);
         if (!entry) return;
-        const std::string key = lowered(entry->name);
+        const std::string key = toLowerAscii(entry->name);
         const bool known = std::any_of(routines.begin(), routines.end(),
-                                       [&](const SubFunctionEntry& r) { return lowered(r.name) == key; });
+                                       [&](const SubFunctionEntry& r) { return toLowerAscii(r.name) == key; });
         if (!known) routines.push_back(std::move(*entry));
     });
     std::stable_sort(routines.begin(), routines.end(), [](const SubFunctionEntry& a, const SubFunctionEntry& b) {
-        return lowered(a.name) < lowered(b.name);
+        return toLowerAscii(a.name) < toLowerAscii(b.name);
     });
     return routines;
 }
 
 int findRoutineLine(std::string_view text, std::string_view name) {
     if (name.empty()) return -1;
-    const std::string wanted = lowered(name);
+    const std::string wanted = toLowerAscii(name);
     int found = -1;
     forEachLine(text, [&](std::string_view line, int index) {
         const std::optional<SubFunctionEntry> entry = parseRoutineLine(line);
-        if (entry && lowered(entry->name) == wanted) found = index;
+        if (entry && toLowerAscii(entry->name) == wanted) found = index;
     });
     return found;
 }

@@ -1,6 +1,7 @@
 #include "editor/source_styler.h"
+#include "common/editor_marks.h"
 
-#include "editor/sci_constants.h"
+#include "common/sci_constants.h"
 
 #include <algorithm>
 
@@ -94,7 +95,7 @@ void SourceStyler::updateLineNumberMargin() {
     const auto lines = static_cast<long long>(editor_.send(SCI_GETLINECOUNT));
     const std::string nines(std::to_string(std::max(1LL, lines)).size(), '9');
     const auto width = editor_.send(SCI_TEXTWIDTH, STYLE_LINENUMBER, textArg(nines));
-    editor_.send(SCI_SETMARGINWIDTHN, 0, width + marginPadding_ + 10);
+    editor_.send(SCI_SETMARGINWIDTHN, margin::LineNumbers, width + marginPadding_ + 10);
 }
 
 void SourceStyler::styleLine(std::string_view line, int foldLevel, LineStyles& out) const {

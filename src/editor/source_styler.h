@@ -1,6 +1,6 @@
 #pragma once
 #include "editor/line_tokeniser.h"
-#include "editor/scintilla_messages.h"
+#include "common/scintilla_messages.h"
 #include "editor/word_table.h"
 
 #include <cstdint>

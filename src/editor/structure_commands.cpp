@@ -1,6 +1,7 @@
 #include "editor/structure_commands.h"
+#include "common/editor_marks.h"
 
-#include "editor/sci_constants.h"
+#include "common/sci_constants.h"
 #include "editor/source_styler.h"
 #include "editor/word_table.h"
 
@@ -12,7 +13,6 @@ using namespace sci;
 
 namespace {
 
-constexpr int kBookmarkMask = 1 << kBookmarkMarker;
 
 std::uintptr_t u(long long v) { return static_cast<std::uintptr_t>(v); }
 
@@ -38,25 +38,18 @@ std::string lineText(ScintillaMessages& e, int line) {
     return text;
 }
 
-bool startsWithNoCase(std::string_view text, std::string_view lower) {
-    if (text.size() < lower.size()) return false;
-    for (std::size_t i = 0; i < lower.size(); ++i)
-        if (asciiLower(text[i]) != lower[i]) return false;
-    return true;
-}
-
 }  // namespace
 
-void addBookmark(ScintillaMessages& e, int line) { e.send(SCI_MARKERADD, u(line), kBookmarkMarker); }
+void addBookmark(ScintillaMessages& e, int line) { e.send(SCI_MARKERADD, u(line), marker::Bookmark); }
 
-void removeBookmark(ScintillaMessages& e, int line) { e.send(SCI_MARKERDELETE, u(line), kBookmarkMarker); }
+void removeBookmark(ScintillaMessages& e, int line) { e.send(SCI_MARKERDELETE, u(line), marker::Bookmark); }
 
 int nextBookmark(ScintillaMessages& e, int line) {
-    return static_cast<int>(e.send(SCI_MARKERNEXT, u(std::max(line, 0)), kBookmarkMask));
+    return static_cast<int>(e.send(SCI_MARKERNEXT, u(std::max(line, 0)), marker::kBookmarkMask));
 }
 
 int previousBookmark(ScintillaMessages& e, int line) {
-    return static_cast<int>(e.send(SCI_MARKERPREVIOUS, u(std::max(line, 0)), kBookmarkMask));
+    return static_cast<int>(e.send(SCI_MARKERPREVIOUS, u(std::max(line, 0)), marker::kBookmarkMask));
 }
 
 void removeAllBookmarks(ScintillaMessages& e) {

@@ -1,5 +1,5 @@
 #pragma once
-#include "editor/scintilla_messages.h"
+#include "common/scintilla_messages.h"
 
 #include <string>
 #include <string_view>
@@ -11,7 +11,6 @@ class SourceStyler;
 
 // Editor commands on the structure of the source, through Scintilla
 // messages. Bookmarks are marker 0.
-inline constexpr int kBookmarkMarker = 0;
 
 void addBookmark(ScintillaMessages& editor, int line);
 void removeBookmark(ScintillaMessages& editor, int line);

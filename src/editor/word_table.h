@@ -1,4 +1,6 @@
 #pragma once
+#include "common/text.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -71,8 +73,5 @@ private:
     std::array<const StyleWord*, 256> charWord_{};
 };
 
-inline char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
-inline bool isBlank(char c) { return c == ' ' || c == '\t'; }
-inline bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 
 }  // namespace quillo

@@ -1,5 +1,5 @@
 #pragma once
-#include "pipeline/byte_reader.h"
+#include "common/byte_reader.h"
 
 #include <cstdint>
 #include <string>

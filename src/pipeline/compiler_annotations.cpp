@@ -1,6 +1,7 @@
 #include "pipeline/compiler_annotations.h"
+#include "common/editor_marks.h"
 
-#include "editor/sci_constants.h"
+#include "common/sci_constants.h"
 
 namespace quillo {
 
@@ -29,8 +30,8 @@ void clearCompilerMarks(ScintillaMessages& e) {
     // needs none of that.
     const std::intptr_t mask = e.send(SCI_GETMODEVENTMASK);
     e.send(SCI_SETMODEVENTMASK, static_cast<std::uintptr_t>(mask & ~std::intptr_t{SC_MOD_CHANGEANNOTATION}));
-    e.send(SCI_MARKERDELETEALL, kErrorMarker);
-    e.send(SCI_MARKERDELETEALL, kWarningMarker);
+    e.send(SCI_MARKERDELETEALL, marker::Error);
+    e.send(SCI_MARKERDELETEALL, marker::Warning);
     e.send(SCI_ANNOTATIONCLEARALL);
     e.send(SCI_SETMODEVENTMASK, static_cast<std::uintptr_t>(mask));
 }
@@ -51,7 +52,7 @@ int applyCompilerMessages(ScintillaMessages& e, const std::vector<CompilerMessag
         if (m.line < 0) continue;
         const bool error = m.kind == CompilerMessage::Kind::Error;
         e.send(SCI_ENSUREVISIBLE, lineArg(m.line));
-        e.send(SCI_MARKERADD, lineArg(m.line), error ? kErrorMarker : kWarningMarker);
+        e.send(SCI_MARKERADD, lineArg(m.line), error ? marker::Error : marker::Warning);
         if (annotations) annotate(e, m);
         if (first < 0) first = m.line;
     }

@@ -1,14 +1,12 @@
 #pragma once
 #include "pipeline/output_parser.h"
-#include "editor/scintilla_messages.h"
+#include "common/scintilla_messages.h"
 
 #include <string>
 #include <vector>
 
 namespace quillo {
 
-inline constexpr int kErrorMarker = 1;
-inline constexpr int kWarningMarker = 2;
 inline constexpr int kErrorAnnotationStyle = 14;
 inline constexpr int kWarningAnnotationStyle = 15;
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "pipeline/zeroed_buffer.h"
+#include "common/zeroed_buffer.h"
 
 #include <cstddef>
 #include <cstdint>

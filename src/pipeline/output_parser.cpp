@@ -1,58 +1,20 @@
 #include "pipeline/output_parser.h"
 
 #include "common/log_line.h"
+#include "common/number_text.h"
+#include "common/text.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 
 namespace quillo {
 
 namespace {
 
-std::string lowerCase(std::string_view s) {
-    std::string out(s);
-    std::transform(out.begin(), out.end(), out.begin(),
-                   [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); });
-    return out;
-}
-
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view trimmed(std::string_view s) {
-    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
-    return s;
-}
-
-int digitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return 99;
-}
-
 // The whole field as a number the way the decimal reader takes it (blanks,
 // a sign, "$" hexadecimal or "%" binary), with nothing but blanks after it.
 std::optional<long long> fieldNumber(std::string_view field) {
-    std::string_view s = trimmed(field);
-    bool negative = false;
-    if (!s.empty() && (s.front() == '-' || s.front() == '+')) {
-        negative = s.front() == '-';
-        s.remove_prefix(1);
-    }
-    int base = 10;
-    if (!s.empty() && s.front() == '$') base = 16;
-    if (!s.empty() && s.front() == '%') base = 2;
-    if (base != 10) s.remove_prefix(1);
-    if (s.empty() || s.size() > 12) return std::nullopt;
-    long long value = 0;
-    for (const char c : s) {
-        const int d = digitValue(c);
-        if (d >= base) return std::nullopt;
-        value = value * base + d;
-    }
-    return negative ? -value : value;
+    return wholeNumber(field, {.hexDollar = true, .binaryPercent = true}, 12);
 }
 
 // The text up to the next colon (or the end), from pos.
@@ -91,11 +53,11 @@ std::optional<CompilerMessage> parseCompilerLine(std::string_view line, const Co
         const std::size_t thirdAt = colon + 1 + numberField.size() + 1;
         const std::string_view third = fieldAt(line, thirdAt);
         const std::string_view fourth = fieldAt(line, thirdAt + third.size() + 1);
-        const std::string kind = lowerCase(trimmed(third));
+        const std::string kind = toLowerAscii(trimmed(third));
 
         CompilerMessage m;
         m.line = static_cast<int>(*number - 1);
-        if (kind == "warning" || (kind != "error" && lowerCase(line).find("warning:") != std::string::npos)) {
+        if (kind == "warning" || (kind != "error" && toLowerAscii(line).find("warning:") != std::string::npos)) {
             m.kind = CompilerMessage::Kind::Warning;
             m.text = "Warning:" + std::string(fourth);
         } else {

@@ -1,6 +1,6 @@
 #pragma once
 #include "pipeline/bank_tables.h"
-#include "pipeline/zeroed_buffer.h"
+#include "common/zeroed_buffer.h"
 
 #include <cstddef>
 #include <cstdint>

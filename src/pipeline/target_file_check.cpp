@@ -1,5 +1,7 @@
 #include "pipeline/target_file_check.h"
 
+#include "common/paths.h"
+
 #include "common/file_io.h"
 
 #include <string_view>
@@ -15,18 +17,11 @@ constexpr bool isForbidden(unsigned char c) {
 
 bool validName(const std::string& path) {
     if (path.size() < 7) return false;
-    const auto slash = path.rfind('/');
-    const std::string_view name = slash == std::string::npos ? std::string_view(path)
-                                                              : std::string_view(path).substr(slash + 1);
+    const std::string_view name = fileNameOf(path);
     if (name.empty()) return false;
     for (const char c : name)
         if (isForbidden(static_cast<unsigned char>(c))) return false;
     return true;
-}
-
-std::string folderPart(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? std::string("./") : path.substr(0, slash + 1);
 }
 
 }  // namespace
@@ -39,7 +34,7 @@ std::optional<std::uint64_t> freeDiskBytes(const std::string& folder) {
 
 TargetCheck checkTargetFile(const std::string& path, std::int64_t size) {
     if (!validName(path)) return {TargetCheck::Status::InvalidName, "Invalid file name"};
-    const std::string folder = folderPart(path);
+    const std::string folder = folderOrCurrent(path);
     const std::uint64_t free = freeDiskBytes(folder).value_or(0);
     if (free <= static_cast<std::uint64_t>(size < 0 ? 0 : size))
         return {TargetCheck::Status::NotEnoughSpace,

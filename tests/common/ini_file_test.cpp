@@ -4,7 +4,6 @@
 
 using quillo::IniFile;
 using quillo::IniWriter;
-using quillo::leadingInt;
 
 TEST(IniFile, ReadsGroupsKeysAndCommentsWithoutRegardToCase) {
     const IniFile ini = IniFile::parse(
@@ -35,18 +34,6 @@ TEST(IniFile, KeysBeforeAnyGroupAndBrokenGroupLinesAreIgnored) {
 TEST(IniFile, Utf8ByteOrderMarkIsSkipped) {
     const IniFile ini = IniFile::parse("\xEF\xBB\xBF[Editor]\r\nLastDir = /home/jos\xC3\xA9/\r\n");
     EXPECT_EQ(ini.getString("Editor", "LastDir", ""), "/home/jos\xC3\xA9/");
-}
-
-TEST(IniFile, IntegersAreTheLeadingDecimalNumber) {
-    EXPECT_EQ(leadingInt("42"), 42);
-    EXPECT_EQ(leadingInt("-17px"), -17);
-    EXPECT_EQ(leadingInt("+8"), 8);
-    EXPECT_EQ(leadingInt("abc"), 0);
-    EXPECT_EQ(leadingInt("0x10"), 0);
-    EXPECT_EQ(leadingInt(""), 0);
-    EXPECT_EQ(leadingInt("16777215"), 16777215);
-    EXPECT_EQ(leadingInt("4294967295"), -1) << "values keep their low 32 bits";
-    EXPECT_EQ(leadingInt("99999999999999999999999"), leadingInt("99999999999999999999999"));
 }
 
 TEST(IniFile, MissingValueReadsAsEmptyStringAndZero) {

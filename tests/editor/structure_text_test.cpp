@@ -1,6 +1,6 @@
 #include "editor/editor_setup.h"
 #include "editor/line_list_text.h"
-#include "editor/sci_constants.h"
+#include "common/sci_constants.h"
 #include "editor/status_fields.h"
 #include "editor/structure_commands.h"
 

@@ -1,6 +1,6 @@
 #include "pipeline/bmi_file.h"
 
-#include "pipeline/byte_reader.h"
+#include "common/byte_reader.h"
 #include "common/file_io.h"
 #include "temp_folder.h"
 

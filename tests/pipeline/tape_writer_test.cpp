@@ -2,7 +2,7 @@
 #include "pipeline/tap_writer.h"
 #include "pipeline/tape_layout.h"
 
-#include "pipeline/byte_reader.h"
+#include "common/byte_reader.h"
 #include "common/file_io.h"
 #include "tape_test_support.h"
 #include "temp_folder.h"

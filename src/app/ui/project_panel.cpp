@@ -1,6 +1,6 @@
 #include "app/ui/project_panel.h"
 
-#include "common/ini_file.h"
+#include "common/number_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 
 #include "app/settings.h"
 #include "editor/editor_setup.h"
-#include "editor/sci_constants.h"
+#include "common/sci_constants.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -2,7 +2,7 @@
 #include "editor/completion.h"
 #include "editor/notification_handler.h"
 #include "editor/routine_scan.h"
-#include "editor/scintilla_messages.h"
+#include "common/scintilla_messages.h"
 #include "editor/source_styler.h"
 #include "editor/status_fields.h"
 

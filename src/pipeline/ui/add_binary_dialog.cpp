@@ -1,6 +1,6 @@
 #include "pipeline/ui/add_binary_dialog.h"
 
-#include "common/ini_file.h"
+#include "common/number_text.h"
 
 #include <QComboBox>
 #include <QFileDialog>

@@ -4,7 +4,7 @@
 #include "pipeline/memory_image.h"
 #include "pipeline/region_map.h"
 #include "pipeline/user_message.h"
-#include "editor/scintilla_messages.h"
+#include "common/scintilla_messages.h"
 
 #include <cstdint>
 #include <string>

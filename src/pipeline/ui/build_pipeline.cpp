@@ -9,7 +9,7 @@
 #include "pipeline/ui/build_host.h"
 #include "common/file_io.h"
 #include "common/log_line.h"
-#include "editor/sci_constants.h"
+#include "common/sci_constants.h"
 
 #include <algorithm>
 #include <filesystem>

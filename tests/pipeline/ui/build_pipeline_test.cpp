@@ -1,8 +1,9 @@
 #include "pipeline/ui/build_pipeline.h"
+#include "common/editor_marks.h"
 
 #include "pipeline/compiler_annotations.h"
 #include "pipeline/ui/test_build_host.h"
-#include "editor/sci_constants.h"
+#include "common/sci_constants.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -69,7 +70,7 @@ int runBuild(BuildPipeline& pipeline, int timeoutMs = 30000) {
     return spy.takeFirst().at(0).toInt();
 }
 
-int marker(RecordingHost& h, int line) {
+int markersAt(RecordingHost& h, int line) {
     return static_cast<int>(h.editorWidget->send(sci::SCI_MARKERGET, static_cast<std::uintptr_t>(line)));
 }
 
@@ -138,7 +139,7 @@ void BuildPipelineTest::successfulBuildLogsInOrderAndWritesTheTape() {
     QCOMPARE(readFile(copy).data.size(), p.host.editorWidget->textBytes().size());
     QVERIFY(!p.host.editorWidget->isModified());
 
-    QCOMPARE(marker(p.host, 0), 1 << kWarningMarker);
+    QCOMPARE(markersAt(p.host, 0), 1 << marker::Warning);
     QCOMPARE(annotationText(*p.host.editorWidget, 0), std::string("Warning: Infinite empty loop"));
     QCOMPARE(annotationStyle(p.host, 0), kWarningAnnotationStyle);
     QVERIFY(p.host.messages.empty());
@@ -172,9 +173,9 @@ void BuildPipelineTest::compileErrorsMarkOnlyTheCompiledFile() {
     QVERIFY(p.host.hasLine(": Compilation failed"));
     QVERIFY2(p.host.hasLine("sub/inc.bas:2: error: Unexpected end of line"), "shown, not marked");
     QVERIFY(p.host.hasLine("FAIL: Compiler cannot write output file in directory (Protected Or does Not exist?)"));
-    QCOMPARE(marker(p.host, 1), (1 << kErrorMarker) | (1 << kWarningMarker));
-    QCOMPARE(marker(p.host, 2), 1 << kWarningMarker);
-    QCOMPARE(marker(p.host, 0), 0);
+    QCOMPARE(markersAt(p.host, 1), (1 << marker::Error) | (1 << marker::Warning));
+    QCOMPARE(markersAt(p.host, 2), 1 << marker::Warning);
+    QCOMPARE(markersAt(p.host, 0), 0);
     QCOMPARE(annotationText(*p.host.editorWidget, 1), std::string("Error: Unexpected end of line\nWarning: later"));
     QCOMPARE(annotationStyle(p.host, 1), kErrorAnnotationStyle);
     QCOMPARE(annotationStyle(p.host, 2), kWarningAnnotationStyle);
@@ -193,7 +194,7 @@ void BuildPipelineTest::compileErrorsMarkOnlyTheCompiledFile() {
     // A following clean build takes the old markers and boxes away.
     p.host.editorWidget->setTextBytes("10 PRINT 1\n");
     QCOMPARE(runBuild(pipeline), 0);
-    QCOMPARE(marker(p.host, 1), 0);
+    QCOMPARE(markersAt(p.host, 1), 0);
     QCOMPARE(annotationText(*p.host.editorWidget, 1), std::string());
 }
 
@@ -217,7 +218,7 @@ void BuildPipelineTest::everyExitCodeShowsStandardError() {
     const std::string shown = s(QString(line).replace("{file}", QString::fromStdString(p.file("temp.bas"))));
     QVERIFY2(p.host.hasLine(shown), p.host.outputText().c_str());
     QVERIFY(p.host.hasLine("Exit code: " + std::to_string(code)));
-    QCOMPARE(marker(p.host, 0) != 0, marks);
+    QCOMPARE(markersAt(p.host, 0) != 0, marks);
     QCOMPARE(p.host.messages.size(), std::size_t{code == 0 ? 0u : 1u});
     QCOMPARE(pipeline.lastReport().tapeWritten, code == 0);
 }

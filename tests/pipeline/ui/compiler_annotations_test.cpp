@@ -1,7 +1,8 @@
 #include "pipeline/compiler_annotations.h"
+#include "common/editor_marks.h"
 
 #include "app/settings.h"
-#include "editor/sci_constants.h"
+#include "common/sci_constants.h"
 #include "editor/ui/source_editor.h"
 
 #include <QDir>
@@ -43,8 +44,8 @@ private:
     SourceEditor editor_;
 };
 
-constexpr int kError = 1 << kErrorMarker;
-constexpr int kWarning = 1 << kWarningMarker;
+constexpr int kError = 1 << marker::Error;
+constexpr int kWarning = 1 << marker::Warning;
 
 }  // namespace
 

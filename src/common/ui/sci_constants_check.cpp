@@ -1,4 +1,4 @@
-#include "editor/sci_constants.h"
+#include "common/sci_constants.h"
 
 #include <Qsci/qsciscintillabase.h>
 
