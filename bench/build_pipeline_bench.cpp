@@ -9,7 +9,7 @@
 #include "app/settings.h"
 #include "pipeline/compiler_command.h"
 #include "pipeline/tape_layout.h"
-#include "pipeline/ui/build_host.h"
+#include "pipeline/build_host.h"
 #include "pipeline/ui/build_pipeline.h"
 #include "common/file_io.h"
 #include "editor/ui/source_editor.h"
@@ -80,7 +80,7 @@ public:
     void clearOutput() override { lines_ = 0; }
     void appendOutput(std::string_view) override { ++lines_; }
     void showMessage(const UserMessage&) override {}
-    bool saveSource(const std::string& path) override { return writeFileAtomic(path, editor_.textView()).empty(); }
+    bool saveSource(const std::string& path) override { return writeFileAtomic(path, editor_.textView()).ok(); }
 
     const std::string& compiler() const { return settings_.text(Setting::CompilerZXB); }
 

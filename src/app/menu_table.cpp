@@ -14,16 +14,21 @@ constexpr MenuLine sub(int depth, const char* caption) { return {depth, K::Menu,
 constexpr MenuLine item(int depth, const char* caption, Command c, bool enabled = true) {
     return {depth, K::Item, caption, c, enabled, false};
 }
+// An item with its keys; keyText is what the menu shows after the caption.
+constexpr MenuLine keyed(int depth, const char* caption, Command c, const char* keys, const char* keyText = "",
+                         bool enabled = true) {
+    return {depth, K::Item, caption, c, enabled, false, keys, keyText};
+}
 constexpr MenuLine check(int depth, const char* caption, Command c) { return {depth, K::Item, caption, c, true, true}; }
 constexpr MenuLine separator(int depth) { return {depth, K::Separator, "", C::None, true, false}; }
 
 constexpr auto kMenuBar = std::to_array<MenuLine>({
     menu("Project"),
-    item(1, "New", C::New),
+    keyed(1, "New", C::New, "Ctrl+N"),
     item(1, "Close Project", C::CloseProject),
-    item(1, "Open", C::Open),
-    item(1, "Save", C::Save),
-    item(1, "Save As", C::SaveAs),
+    keyed(1, "Open", C::Open, "Ctrl+O"),
+    keyed(1, "Save", C::Save, "Ctrl+S"),
+    keyed(1, "Save As", C::SaveAs, "Ctrl+Shift+S"),
     sub(1, "Import"),
     sub(2, "from TAP"),
     item(3, "Tornado ASM file", C::ImportTornado),
@@ -44,14 +49,14 @@ constexpr auto kMenuBar = std::to_array<MenuLine>({
     item(1, "Undo", C::Undo),
     item(1, "Redo", C::Redo),
     separator(1),
-    item(1, "Find and replace\tF3", C::FindReplace),
+    keyed(1, "Find and replace", C::FindReplace, "F3", "F3"),
     item(1, "Cut", C::Cut),
     item(1, "Copy", C::Copy),
     item(1, "Paste", C::Paste),
-    item(1, "Auto-REM selected\tCtrl+b", C::AutoRem),
-    item(1, "Auto-UnREMs selected\tAlt+b", C::AutoUnrem),
+    keyed(1, "Auto-REM selected", C::AutoRem, "Ctrl+B", "Ctrl+b"),
+    keyed(1, "Auto-UnREMs selected", C::AutoUnrem, "Alt+B", "Alt+b"),
     separator(1),
-    item(1, "Find Sub or Function\tShift+F3", C::FindSub),
+    keyed(1, "Find Sub or Function", C::FindSub, "Shift+F3", "Shift+F3"),
     sub(1, "Folding"),
     item(2, "Fold all", C::FoldAll),
     item(2, "Unfold all", C::UnfoldAll),
@@ -78,8 +83,8 @@ constexpr auto kMenuBar = std::to_array<MenuLine>({
     item(1, "Memory map", C::MemoryMap),
     item(1, "Force Refresh", C::ForceRefresh),
     sub(1, "Zoom"),
-    item(2, "In\tCtrl +", C::ZoomIn),
-    item(2, "Out\tCtrl -", C::ZoomOut),
+    keyed(2, "In", C::ZoomIn, "Ctrl+Num++|Ctrl++", "Ctrl +"),
+    keyed(2, "Out", C::ZoomOut, "Ctrl+Num+-|Ctrl+-", "Ctrl -"),
     item(2, "Reset Zoom", C::ZoomReset),
 
     menu("Tools"),
@@ -94,16 +99,16 @@ constexpr auto kMenuBar = std::to_array<MenuLine>({
     item(1, "BEEP Pitch/Hz calculator", C::BeepCalculator),
 
     menu("Compiler"),
-    item(1, "Compile\tF9", C::Compile),
-    item(1, "Run\tF10", C::Run),
-    item(1, "Compile and run\tF11", C::CompileAndRun),
-    item(1, "Stop\tEsc", C::StopBuild, false),
+    keyed(1, "Compile", C::Compile, "F9", "F9"),
+    keyed(1, "Run", C::Run, "F10", "F10"),
+    keyed(1, "Compile and run", C::CompileAndRun, "F11", "F11"),
+    keyed(1, "Stop", C::StopBuild, "Esc", "Esc", false),
     separator(1),
     check(1, "Use primary Compiler", C::UsePrimaryCompiler),
     check(1, "Use secondary (beta) Compiler", C::UseSecondaryCompiler),
 
     menu("Help"),
-    item(1, "Help\tF1", C::Help),
+    keyed(1, "Help", C::Help, "F1", "F1"),
     sub(1, "Technical Info"),
     sub(2, "ZX Spectrum"),
     item(3, "System Variables", C::SystemVariables),
@@ -173,9 +178,9 @@ std::span<const MenuLine> binaryListPopupLines() { return kBinaryListPopup; }
 std::span<const MenuLine> bookmarkPopupLines() { return kBookmarkPopup; }
 std::span<const ToolButton> toolbarButtons() { return kToolbar; }
 
-const char* menuCaption(Command command) {
+const MenuLine* menuLine(Command command) {
     for (const MenuLine& line : kMenuBar)
-        if (line.kind == K::Item && line.command == command) return line.caption;
+        if (line.kind == K::Item && line.command == command) return &line;
     return nullptr;
 }
 

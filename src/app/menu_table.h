@@ -7,7 +7,7 @@ namespace quillo {
 
 // One line of a menu: a menu title (depth 0), an item or a submenu (depth 1),
 // and items of submenus deeper down. A submenu holds the lines that follow it
-// with a greater depth. Shortcut texts are part of the captions.
+// with a greater depth.
 struct MenuLine {
     enum class Kind { Menu, Item, Separator };
     int depth;
@@ -16,6 +16,11 @@ struct MenuLine {
     Command command;
     bool enabled;
     bool checkable;
+    // The keys of the item in Qt's portable form, several separated by '|'
+    // ("Ctrl+Num++|Ctrl++"); empty for none.
+    const char* keys = "";
+    // How the menu shows them, where that differs from the keys themselves.
+    const char* keyText = "";
 };
 
 std::span<const MenuLine> menuBarLines();
@@ -34,7 +39,7 @@ struct ToolButton {
 
 std::span<const ToolButton> toolbarButtons();
 
-// The caption of a command in the menu bar (first match), or nullptr.
-const char* menuCaption(Command command);
+// The menu bar line of a command (first match), or nullptr.
+const MenuLine* menuLine(Command command);
 
 }  // namespace quillo

@@ -1,6 +1,6 @@
 #include "app/project_file.h"
 
-#include "editor/line_list_text.h"
+#include "app/line_list_text.h"
 
 #include "common/file_io.h"
 #include "common/ini_file.h"
@@ -136,7 +136,7 @@ std::string projectFileBytes(const Document& doc, const ProjectEditorState& edit
     return out.bytes();
 }
 
-std::string writeProjectFile(const std::string& cfgPath, const Document& doc, const ProjectEditorState& editor) {
+Status writeProjectFile(const std::string& cfgPath, const Document& doc, const ProjectEditorState& editor) {
     return writeFileAtomic(cfgPath, projectFileBytes(doc, editor));
 }
 
@@ -160,9 +160,9 @@ ProjectEditorState parseProjectFile(std::string_view bytes, Document& doc) {
 }
 
 ProjectEditorState readProjectFile(const std::string& cfgPath, Document& doc) {
-    const ReadResult file = readFile(cfgPath, kMaxProjectFileSize);
+    const Result<Bytes> file = readFile(cfgPath, kMaxProjectFileSize);
     const std::string_view bytes = file.ok()
-        ? std::string_view(reinterpret_cast<const char*>(file.data.data()), file.data.size())
+        ? std::string_view(reinterpret_cast<const char*>(file->data()), file->size())
         : std::string_view();
     return parseProjectFile(bytes, doc);
 }

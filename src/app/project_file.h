@@ -1,5 +1,6 @@
 #pragma once
 #include "app/document.h"
+#include "common/error.h"
 
 #include <cstdint>
 #include <string>
@@ -30,8 +31,8 @@ std::vector<std::int32_t> decodeLineList(std::string_view text);
 
 // The whole project file for a document and its editor state.
 std::string projectFileBytes(const Document& doc, const ProjectEditorState& editor);
-// Writes it through a temporary file; returns an empty string or the reason.
-std::string writeProjectFile(const std::string& cfgPath, const Document& doc, const ProjectEditorState& editor);
+// Writes it through a temporary file.
+Status writeProjectFile(const std::string& cfgPath, const Document& doc, const ProjectEditorState& editor);
 
 // Sets every stored option of doc from the file's bytes, with the read
 // defaults for missing keys; name, folder and the unstored fields are kept.

@@ -2,6 +2,7 @@
 
 #include "common/paths.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -22,6 +23,7 @@ public:
     Fd& operator=(const Fd&) = delete;
     int get() const { return fd_; }
     int release() { const int fd = fd_; fd_ = -1; return fd; }
+    void reset(int fd) { if (fd_ >= 0) ::close(fd_); fd_ = fd; }
 private:
     int fd_;
 };
@@ -51,49 +53,67 @@ mode_t newFileMode(const std::string& path) {
 
 }  // namespace
 
-ReadResult readFile(const std::string& path, std::uintmax_t maxSize) {
-    ReadResult result;
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0) {
-        result.status = errno == ENOENT ? ReadResult::Status::NotFound : ReadResult::Status::CannotOpen;
-        return result;
-    }
-    struct stat st{};
-    if (::fstat(fd.get(), &st) != 0 || S_ISDIR(st.st_mode)) {
-        result.status = ReadResult::Status::CannotOpen;
-        return result;
-    }
-    result.size = static_cast<std::uintmax_t>(st.st_size);
-    if (result.size > maxSize) {
-        result.status = ReadResult::Status::TooLarge;
-        return result;
-    }
-    result.data.resize(result.size);
-    std::size_t done = 0;
-    while (done < result.data.size()) {
-        const ssize_t n = ::read(fd.get(), result.data.data() + done, result.data.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            result.status = ReadResult::Status::ReadError;
-            result.data.clear();
-            return result;
-        }
-        if (n == 0) break;  // file shrank while reading
-        done += static_cast<std::size_t>(n);
-    }
-    result.data.resize(done);
-    return result;
+namespace {
+
+Error readError(ErrorCode code, const std::string& path, const char* what, int err) {
+    return {code, path, describe(what, err)};
 }
 
-std::string writeFileAtomic(const std::string& path, std::string_view data) {
+// Reads up to limit bytes of an open file; fewer when it ends (or shrinks) first.
+Result<Bytes> readUpTo(int fd, const std::string& path, std::size_t limit) {
+    Bytes data(limit);
+    std::size_t done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::read(fd, data.data() + done, data.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return readError(ErrorCode::ReadFailed, path, "cannot read", errno);
+        if (n == 0) break;
+        done += static_cast<std::size_t>(n);
+    }
+    data.resize(done);
+    return data;
+}
+
+Result<std::uintmax_t> openForReading(const std::string& path, Fd& fd) {
+    fd.reset(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0) {
+        const int err = errno;
+        return readError(err == ENOENT ? ErrorCode::NotFound : ErrorCode::CannotOpen, path, "cannot open", err);
+    }
+    struct stat st{};
+    if (::fstat(fd.get(), &st) != 0) return readError(ErrorCode::CannotOpen, path, "cannot open", errno);
+    if (S_ISDIR(st.st_mode)) return readError(ErrorCode::CannotOpen, path, "cannot open", EISDIR);
+    return static_cast<std::uintmax_t>(st.st_size);
+}
+
+}  // namespace
+
+Result<Bytes> readFile(const std::string& path, std::uintmax_t maxSize) {
+    Fd fd(-1);
+    const Result<std::uintmax_t> size = openForReading(path, fd);
+    if (!size) return size.error();
+    if (*size > maxSize)
+        return Error{ErrorCode::TooLarge, path, "larger than " + std::to_string(maxSize) + " bytes",
+                     static_cast<std::int64_t>(*size)};
+    return readUpTo(fd.get(), path, static_cast<std::size_t>(*size));
+}
+
+Result<Bytes> readFilePrefix(const std::string& path, std::size_t count) {
+    Fd fd(-1);
+    const Result<std::uintmax_t> size = openForReading(path, fd);
+    if (!size) return size.error();
+    return readUpTo(fd.get(), path, static_cast<std::size_t>(std::min<std::uintmax_t>(*size, count)));
+}
+
+Status writeFileAtomic(const std::string& path, std::string_view data) {
     const mode_t mode = newFileMode(path);
     std::string tempPath = folderOrCurrent(path) + ".quillo-save-XXXXXX";
     Fd fd(::mkostemp(tempPath.data(), O_CLOEXEC));
-    if (fd.get() < 0) return describe("cannot create a file in the folder", errno);
+    if (fd.get() < 0) return Error{ErrorCode::WriteFailed, path, describe("cannot create a file in the folder", errno)};
     const auto fail = [&](const char* what) {
         const int err = errno;
         ::unlink(tempPath.c_str());
-        return describe(what, err);
+        return Error{ErrorCode::WriteFailed, path, describe(what, err)};
     };
     if (!writeAll(fd.get(), data)) return fail("cannot write");
     if (::fchmod(fd.get(), mode) != 0) return fail("cannot set permissions");

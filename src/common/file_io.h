@@ -1,4 +1,6 @@
 #pragma once
+#include "common/error.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -9,21 +11,15 @@ namespace quillo {
 
 using Bytes = std::vector<std::uint8_t>;
 
-struct ReadResult {
-    enum class Status { Ok, NotFound, CannotOpen, TooLarge, ReadError };
-    Status status = Status::Ok;
-    Bytes data;
-    std::uintmax_t size = 0;  // size on disk, also when TooLarge
-    bool ok() const { return status == Status::Ok; }
-};
-
-// Reads a whole file; refuses (without reading) a file above maxSize bytes.
-ReadResult readFile(const std::string& path, std::uintmax_t maxSize = UINTMAX_MAX);
+// Reads a whole file; refuses (without reading) a file above maxSize bytes
+// with TooLarge and the size found in the error's offset.
+Result<Bytes> readFile(const std::string& path, std::uintmax_t maxSize = UINTMAX_MAX);
+// The first count bytes of a file, or all of it when it is shorter.
+Result<Bytes> readFilePrefix(const std::string& path, std::size_t count);
 
 // Writes a file through a temporary file in the same folder that is renamed
 // over the target, so a full disk or a crash never leaves a truncated file.
-// Returns an empty string on success, else a reason for the user.
-std::string writeFileAtomic(const std::string& path, std::string_view data);
+Status writeFileAtomic(const std::string& path, std::string_view data);
 
 bool isDirectory(const std::string& path);
 bool fileExists(const std::string& path);

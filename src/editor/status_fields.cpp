@@ -11,16 +11,17 @@ std::string positionField(int column, int line, int lineCount, int selectionWidt
 
 std::string freeMemoryField(long long bytes) { return "FreeMem: " + std::to_string(bytes); }
 
-std::string EditorStatus::field(int index) const {
-    switch (index) {
-    case 0: return position;
-    case 2: return overtype;
-    case 3: return selectionMode;
-    case 4: return unused;
-    case 5: return zoom;
-    case 6: return helpLine;
-    default: return {};
+std::string EditorStatus::field(StatusField which) const {
+    switch (which) {
+    case StatusField::Position: return position;
+    case StatusField::Overtype: return overtype;
+    case StatusField::SelectionMode: return selectionMode;
+    case StatusField::Unused: return unused;
+    case StatusField::Zoom: return zoom;
+    case StatusField::HelpLine: return helpLine;
+    case StatusField::FreeMemory: break;
     }
+    return {};
 }
 
 }  // namespace quillo

@@ -1,7 +1,16 @@
 #pragma once
+#include <array>
 #include <string>
 
 namespace quillo {
+
+// The seven fields of the main window's status bar, left to right.
+enum class StatusField : int { Position, FreeMemory, Overtype, SelectionMode, Unused, Zoom, HelpLine };
+inline constexpr int kStatusFieldCount = 7;
+// The fields whose text comes from the editor.
+inline constexpr std::array<StatusField, 6> kEditorStatusFields = {
+    StatusField::Position, StatusField::Overtype, StatusField::SelectionMode,
+    StatusField::Unused, StatusField::Zoom, StatusField::HelpLine};
 
 // The status bar texts the editor supplies (field 1, the free memory, and the
 // tab's "*" mark are the window's).
@@ -14,8 +23,8 @@ struct EditorStatus {
     std::string helpLine;       // field 6
     int currentLine = 0;        // caret line, from 0
 
-    // The text of a status field 0..6; field 1 is empty here.
-    std::string field(int index) const;
+    // The text of a status field; FreeMemory is empty here.
+    std::string field(StatusField which) const;
     bool operator==(const EditorStatus&) const = default;
 };
 

@@ -8,7 +8,7 @@ DataWriteResult writeDataAsBinary(const std::string& path, std::span<const std::
                                   int bank, const std::string& description, RegionType type, BinaryList& list,
                                   RegionMap& map) {
     DataWriteResult result;
-    result.error = writeFileAtomic(path, std::string_view(reinterpret_cast<const char*>(data.data()), data.size()));
+    result.written = writeFileAtomic(path, std::string_view(reinterpret_cast<const char*>(data.data()), data.size()));
     if (!result.ok()) return result;
     BinaryRecord record;
     record.file = path;

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/error.h"
 #include "pipeline/binary_list.h"
 #include "pipeline/region_map.h"
 
@@ -9,9 +10,9 @@
 namespace quillo {
 
 struct DataWriteResult {
-    std::string error;  // non-empty when the file could not be written
+    Status written;
     RegionStatus region = RegionStatus::Registered;
-    bool ok() const { return error.empty(); }
+    bool ok() const { return written.ok(); }
 };
 
 // Writes data to path and then adds a record for it (load value 0, flags =

@@ -3,17 +3,10 @@
 #include "common/file_io.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <memory>
 
 namespace quillo {
 
 namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
 
 UserMessage missingFile(const std::string& path) {
     return {UserMessage::Icon::Warning, "Error!", "File " + path + " does not exist"};
@@ -36,8 +29,10 @@ UserMessage outsideImage(const std::string& path) {
 ImageLoadResult loadBinariesIntoImage(const BinaryList& list, MemoryImage& image, RegionMap& map) {
     ImageLoadResult result;
     for (const BinaryRecord& r : list) {
-        const File file(std::fopen(r.file.c_str(), "rb"));
-        if (!file || isDirectory(r.file)) {
+        // Never more than the image holds, whatever size the record claims.
+        const std::size_t wanted = static_cast<std::size_t>(std::max(r.size, 0));
+        const Result<Bytes> file = readFilePrefix(r.file, std::min(wanted, MemoryImage::size()));
+        if (!file) {
             result.messages.push_back(missingFile(r.file));
             continue;
         }
@@ -48,12 +43,11 @@ ImageLoadResult loadBinariesIntoImage(const BinaryList& list, MemoryImage& image
         if (fileSize(r.file) != r.size) result.messages.push_back(otherSize(r.file));
         // Records that point outside the image are not loaded at all rather
         // than written over whatever lies past its end.
-        const std::size_t wanted = static_cast<std::size_t>(std::max(r.size, 0));
         if (!offset || wanted > MemoryImage::room(*offset)) {
             result.messages.push_back(outsideImage(r.file));
             continue;
         }
-        if (wanted > 0) std::fread(image.data() + *offset, 1, wanted, file.get());
+        std::copy(file->begin(), file->end(), image.data() + *offset);
     }
     return result;
 }

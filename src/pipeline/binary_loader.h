@@ -2,7 +2,7 @@
 #include "pipeline/binary_list.h"
 #include "pipeline/memory_image.h"
 #include "pipeline/region_map.h"
-#include "pipeline/user_message.h"
+#include "common/user_message.h"
 
 #include <cstdint>
 #include <vector>

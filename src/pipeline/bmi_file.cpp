@@ -17,6 +17,10 @@ std::string atRecord(std::size_t index, std::uint32_t count, const std::string& 
            std::to_string(in.offset()) + ", " + std::to_string(in.remaining()) + " bytes left)";
 }
 
+Error corrupt(std::string detail, const ByteReader& in) {
+    return {ErrorCode::Corrupt, {}, std::move(detail), static_cast<std::int64_t>(in.offset())};
+}
+
 // A length field followed by that many bytes of text.
 bool readText(ByteReader& in, std::string& out) {
     const auto length = in.u32le();
@@ -46,19 +50,19 @@ std::string binaryListBytes(const BinaryList& list) {
     return out.bytes();
 }
 
-std::string saveBinaryList(const std::string& path, const BinaryList& list) {
+Status saveBinaryList(const std::string& path, const BinaryList& list) {
     return writeFileAtomic(path, binaryListBytes(list));
 }
 
-BinaryListRead parseBinaryList(std::span<const std::uint8_t> bytes) {
-    BinaryListRead result;
+Result<BinaryList> parseBinaryList(std::span<const std::uint8_t> bytes) {
+    BinaryList result;
     ByteReader in(bytes);
     const auto count = in.u32le();
-    if (!count) return {{}, "the file is too short to hold its record count"};
+    if (!count) return corrupt("the file is too short to hold its record count", in);
     if (*count > 0x7FFFFFFFu)
-        return {{}, "the record count " + std::to_string(static_cast<std::int32_t>(*count)) + " is negative"};
+        return corrupt("the record count " + std::to_string(static_cast<std::int32_t>(*count)) + " is negative", in);
     if (*count > in.remaining() / kFixedRecordBytes)
-        return {{}, "the file is too short for its " + std::to_string(*count) + " records"};
+        return corrupt("the file is too short for its " + std::to_string(*count) + " records", in);
     // No reserve from the declared count: the list grows only with records
     // actually present, so memory stays bounded by the input's size.
     for (std::size_t i = 0; i < *count; ++i) {
@@ -69,32 +73,36 @@ BinaryListRead parseBinaryList(std::span<const std::uint8_t> bytes) {
         const auto load = in.u16le();
         const auto flags = in.u64le();
         if (!start || !size || !bank || !load || !flags)
-            return {{}, atRecord(i, *count, "is cut short", in)};
+            return corrupt(atRecord(i, *count, "is cut short", in), in);
         r.start = static_cast<std::int32_t>(*start);
         r.size = static_cast<std::int32_t>(*size);
         r.bank = *bank;
         r.load = static_cast<std::int16_t>(*load);
         r.flags = *flags;
-        if (!readText(in, r.file)) return {{}, atRecord(i, *count, "has a file path longer than the file", in)};
+        if (!readText(in, r.file)) return corrupt(atRecord(i, *count, "has a file path longer than the file", in), in);
         if (!readText(in, r.description))
-            return {{}, atRecord(i, *count, "has a description longer than the file", in)};
-        result.list.push_back(std::move(r));
+            return corrupt(atRecord(i, *count, "has a description longer than the file", in), in);
+        result.push_back(std::move(r));
     }
     return result;
 }
 
-std::string loadBinaryList(const std::string& path, BinaryList& list) {
-    const ReadResult file = readFile(path, kMaxBinaryListSize);
-    if (file.status == ReadResult::Status::NotFound) {
+Status loadBinaryList(const std::string& path, BinaryList& list) {
+    const Result<Bytes> file = readFile(path, kMaxBinaryListSize);
+    if (!file && file.error().code == ErrorCode::NotFound) {
         list.clear();
         return {};
     }
-    if (file.status == ReadResult::Status::TooLarge)
-        return "The binary list " + path + " is too large (" + std::to_string(file.size) + " bytes)";
-    if (!file.ok()) return "The binary list " + path + " cannot be read";
-    BinaryListRead read = parseBinaryList(file.data);
-    if (!read.ok()) return "The binary list " + path + " is damaged: " + read.error;
-    list = std::move(read.list);
+    if (!file && file.error().code == ErrorCode::TooLarge)
+        return Error{ErrorCode::TooLarge, path,
+                     "The binary list " + path + " is too large (" + std::to_string(file.error().offset) + " bytes)",
+                     file.error().offset};
+    if (!file) return Error{file.error().code, path, "The binary list " + path + " cannot be read"};
+    Result<BinaryList> read = parseBinaryList(*file);
+    if (!read)
+        return Error{ErrorCode::Corrupt, path, "The binary list " + path + " is damaged: " + read.error().detail,
+                     read.error().offset};
+    list = std::move(*read);
     return {};
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/error.h"
 #include "pipeline/binary_list.h"
 
 #include <cstdint>
@@ -14,22 +15,16 @@ std::string binaryListPath(std::string_view base);
 // load, flags, path length + path, description length + description, all
 // little-endian.
 std::string binaryListBytes(const BinaryList& list);
-// Writes them through a temporary file; returns an empty string or the reason.
-std::string saveBinaryList(const std::string& path, const BinaryList& list);
-
-struct BinaryListRead {
-    BinaryList list;
-    std::string error;  // empty when the bytes were a whole, valid list
-    bool ok() const { return error.empty(); }
-};
+// Writes them through a temporary file.
+Status saveBinaryList(const std::string& path, const BinaryList& list);
 
 // Parses .bmi bytes as a whole: a count or length that does not fit in the
 // bytes left rejects the file; nothing larger than the input is ever
 // reserved. Bytes after the last record are ignored.
-BinaryListRead parseBinaryList(std::span<const std::uint8_t> bytes);
+Result<BinaryList> parseBinaryList(std::span<const std::uint8_t> bytes);
 
 // Loads a .bmi file into list. A missing file empties the list; a damaged or
 // unreadable one leaves it untouched and returns the reason.
-std::string loadBinaryList(const std::string& path, BinaryList& list);
+Status loadBinaryList(const std::string& path, BinaryList& list);
 
 }  // namespace quillo

@@ -31,24 +31,24 @@ PlacedBuild placeBuild(const Document& doc, const std::string& compiledFile, con
     PlacedBuild placed;
     std::memset(image.data(), 0, kBuildImageSize);
 
-    const ReadResult code = readFile(compiledFile, kMemoryTop);
+    const Result<Bytes> code = readFile(compiledFile, kMemoryTop);
     if (!code.ok()) {
-        if (code.status == ReadResult::Status::TooLarge)
+        if (code.error().code == ErrorCode::TooLarge)
             placed.log.push_back("FAIL: compiled file " + compiledFile + " is larger than the Spectrum's memory");
         return placed;
     }
-    const std::int64_t end = std::int64_t{doc.prgStart} + static_cast<std::int64_t>(code.data.size());
+    const std::int64_t end = std::int64_t{doc.prgStart} + static_cast<std::int64_t>(code->size());
     if (doc.prgStart < 0 || end > kMemoryTop) {
         placed.log.push_back("FAIL: compiled code at " + std::to_string(doc.prgStart) + " with " +
-                             std::to_string(code.data.size()) + " bytes does not fit below 65536");
+                             std::to_string(code->size()) + " bytes does not fit below 65536");
         return placed;
     }
-    std::copy(code.data.begin(), code.data.end(), image.data() + doc.prgStart);
+    std::copy(code->begin(), code->end(), image.data() + doc.prgStart);
     placed.placed = true;
     placed.codeStart = doc.prgStart;
     placed.codeEnd = static_cast<std::int32_t>(end);
 
-    noteRegion(placed, map.registerRegion(doc.prgStart, 0, static_cast<std::int32_t>(code.data.size()),
+    noteRegion(placed, map.registerRegion(doc.prgStart, 0, static_cast<std::int32_t>(code->size()),
                                           RegionType::Compilat));
     noteRegion(placed, map.registerRegion(65535 - doc.heapsize, 0, doc.heapsize, RegionType::Heap));
 
@@ -117,9 +117,10 @@ TapeOutcome writeTape(const Document& doc, const BuildPaths& paths, const Binary
     if (!outcome.placed.placed || !writesTape(doc.outputType)) return outcome;
     const TapeFormat format = doc.outputType == 2 ? TapeFormat::Tzx : TapeFormat::Tap;
     outcome.tapePath = paths.outputBase + std::string(outputKind(doc.outputType).tapeExtension);
-    const std::string error = writeFileAtomic(outcome.tapePath, tapeImage(format, doc, outcome.placed, list, image));
-    outcome.written = error.empty();
-    if (!outcome.written) outcome.placed.log.push_back("FAIL: cannot write tape file " + outcome.tapePath + ": " + error);
+    const Status written = writeFileAtomic(outcome.tapePath, tapeImage(format, doc, outcome.placed, list, image));
+    outcome.written = written.ok();
+    if (!written)
+        outcome.placed.log.push_back("FAIL: cannot write tape file " + outcome.tapePath + ": " + written.error().detail);
     return outcome;
 }
 

@@ -5,7 +5,7 @@
 #include "pipeline/memory_image.h"
 #include "pipeline/region_map.h"
 #include "pipeline/tap_writer.h"
-#include "pipeline/user_message.h"
+#include "common/user_message.h"
 
 #include <cstdint>
 #include <string>

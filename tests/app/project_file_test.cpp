@@ -11,9 +11,9 @@ namespace quillo {
 namespace {
 
 std::string golden(const char* name) {
-    const ReadResult file = readFile(std::string(QUILLO_TEST_DATA) + "/" + name);
+    const Result<Bytes> file = readFile(std::string(QUILLO_TEST_DATA) + "/" + name);
     EXPECT_TRUE(file.ok()) << name;
-    return std::string(file.data.begin(), file.data.end());
+    return file ? std::string(file->begin(), file->end()) : std::string();
 }
 
 // Every stored option away from both its read default and the New default.
@@ -121,7 +121,7 @@ TEST(ProjectFile, EveryOptionSurvivesAWriteAndARead) {
     std::filesystem::create_directories(dir);
     const std::string cfg = projectFilePath((dir / "game.qlo").string());
     EXPECT_EQ(cfg, (dir / "game.qlo.cfg").string());
-    ASSERT_EQ(writeProjectFile(cfg, everyOptionSet(), editorState()), "");
+    ASSERT_TRUE(writeProjectFile(cfg, everyOptionSet(), editorState()).ok());
 
     Document read;
     read.name = "kept";

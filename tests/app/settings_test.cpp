@@ -13,7 +13,7 @@ namespace {
 
 std::string readText(const std::string& path) {
     const auto r = quillo::readFile(path);
-    return {r.data.begin(), r.data.end()};
+    return r ? std::string(r->begin(), r->end()) : std::string();
 }
 
 // Settings as start-up leaves them when there is no file.

@@ -12,8 +12,8 @@ TEST(Charset, RomCharactersComeFromTheSpectrumRom) {
     const auto set = builtInCharset();
     const auto rom = quillo::readFile(QUILLO_TEST_DIR "/../../shared/data/zx-rom-charset.bin");
     if (rom.ok()) {
-        ASSERT_EQ(rom.data.size(), 768u);
-        EXPECT_TRUE(std::equal(rom.data.begin(), rom.data.end(), set.begin() + 32 * 8));
+        ASSERT_EQ(rom->size(), 768u);
+        EXPECT_TRUE(std::equal(rom->begin(), rom->end(), set.begin() + 32 * 8));
     }
     // "A" as every Spectrum draws it, and the circled C of character 127.
     const std::uint8_t letterA[8] = {0x00, 0x3C, 0x42, 0x42, 0x7E, 0x42, 0x42, 0x00};

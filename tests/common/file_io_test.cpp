@@ -35,7 +35,7 @@ private:
 
 std::string contents(const std::string& path) {
     const auto r = readFile(path);
-    return {r.data.begin(), r.data.end()};
+    return r ? std::string(r->begin(), r->end()) : std::string();
 }
 
 }  // namespace
@@ -43,8 +43,8 @@ std::string contents(const std::string& path) {
 TEST(FileIo, AtomicWriteReplacesTheFileAndLeavesNoTemporaryBehind) {
     TempFolder dir;
     const std::string file = dir / "game.qlo";
-    ASSERT_EQ(writeFileAtomic(file, "first version, rather long"), "");
-    ASSERT_EQ(writeFileAtomic(file, std::string_view("10 PRINT\0X", 10)), "");
+    ASSERT_TRUE(writeFileAtomic(file, "first version, rather long").ok());
+    ASSERT_TRUE(writeFileAtomic(file, std::string_view("10 PRINT\0X", 10)).ok());
     EXPECT_EQ(contents(file), std::string("10 PRINT\0X", 10));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator{}), 1);
 }
@@ -54,25 +54,28 @@ TEST(FileIo, AWriteThatRunsOutOfSpaceKeepsTheOldFileWhole) {
     // would, and works for root too.
     TempFolder dir;
     const std::string file = dir / "game.qlo";
-    ASSERT_EQ(writeFileAtomic(file, "precious"), "");
+    ASSERT_TRUE(writeFileAtomic(file, "precious").ok());
     struct rlimit old{};
     ::getrlimit(RLIMIT_FSIZE, &old);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     struct rlimit tight = old;
     tight.rlim_cur = 16;
     ::setrlimit(RLIMIT_FSIZE, &tight);
-    const std::string reason = writeFileAtomic(file, std::string(4096, 'x'));
+    const Status written = writeFileAtomic(file, std::string(4096, 'x'));
     ::setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
-    EXPECT_FALSE(reason.empty());
+    EXPECT_FALSE(written.ok());
+    EXPECT_EQ(written.error().code, ErrorCode::WriteFailed);
     EXPECT_EQ(contents(file), "precious");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator{}), 1) << "no temporary left";
 }
 
 TEST(FileIo, WriteIntoAMissingFolderReportsAReason) {
     TempFolder dir;
-    const std::string reason = writeFileAtomic(dir / "no/such/folder/x.qlo", "text");
-    EXPECT_FALSE(reason.empty());
+    const Status written = writeFileAtomic(dir / "no/such/folder/x.qlo", "text");
+    ASSERT_FALSE(written.ok());
+    EXPECT_EQ(written.error().path, dir / "no/such/folder/x.qlo");
+    EXPECT_FALSE(written.error().detail.empty());
 }
 
 
@@ -81,25 +84,28 @@ TEST(FileIo, ReadRefusesFilesAboveTheCapAndKeepsZeroBytes) {
     const std::string file = dir / "big.bas";
     { std::ofstream(file, std::ios::binary) << std::string(1000, 'a'); }
     const auto refused = readFile(file, 999);
-    EXPECT_EQ(refused.status, ReadResult::Status::TooLarge);
-    EXPECT_EQ(refused.size, 1000u);
-    EXPECT_TRUE(refused.data.empty());
-    EXPECT_EQ(readFile(file, 1000).data.size(), 1000u);
+    ASSERT_FALSE(refused.ok());
+    EXPECT_EQ(refused.error().code, ErrorCode::TooLarge);
+    EXPECT_EQ(refused.error().offset, 1000) << "the size found";
+    EXPECT_EQ(readFile(file, 1000)->size(), 1000u);
+    EXPECT_EQ(readFilePrefix(file, 10)->size(), 10u);
+    EXPECT_EQ(readFilePrefix(file, 5000)->size(), 1000u);
 
     const std::string withZero = dir / "zero.bas";
     { std::ofstream(withZero, std::ios::binary) << std::string("10 REM\0after", 12); }
-    EXPECT_EQ(readFile(withZero).data.size(), 12u);
+    EXPECT_EQ(readFile(withZero)->size(), 12u);
 
-    EXPECT_EQ(readFile(dir / "missing").status, ReadResult::Status::NotFound);
-    EXPECT_EQ(readFile(dir.path()).status, ReadResult::Status::CannotOpen);
+    EXPECT_EQ(readFile(dir / "missing").error().code, ErrorCode::NotFound);
+    EXPECT_EQ(readFile(dir.path()).error().code, ErrorCode::CannotOpen);
+    EXPECT_EQ(readFile(dir / "missing").error().message().find(dir / "missing"), 0u) << "names the file";
 }
 
 TEST(FileIo, AtomicWriteKeepsTheFilesPermissions) {
     TempFolder dir;
     const std::string file = dir / "run.sh";
-    ASSERT_EQ(writeFileAtomic(file, "a"), "");
+    ASSERT_TRUE(writeFileAtomic(file, "a").ok());
     ::chmod(file.c_str(), 0750);
-    ASSERT_EQ(writeFileAtomic(file, "b"), "");
+    ASSERT_TRUE(writeFileAtomic(file, "b").ok());
     struct stat st{};
     ::stat(file.c_str(), &st);
     EXPECT_EQ(st.st_mode & 0777, 0750u);

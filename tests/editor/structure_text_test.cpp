@@ -1,5 +1,4 @@
 #include "editor/editor_setup.h"
-#include "editor/line_list_text.h"
 #include "common/sci_constants.h"
 #include "editor/status_fields.h"
 #include "editor/structure_commands.h"
@@ -8,20 +7,6 @@
 
 namespace quillo {
 namespace {
-
-TEST(LineListTextTest, EightUpperCaseHexDigitsPerLine) {
-    EXPECT_EQ(lineListText({3, 300}), "000000030000012C");
-    EXPECT_EQ(lineListText({}), "");
-    EXPECT_EQ(parseLineListText("000000030000012C"), (std::vector<int>{3, 300}));
-    EXPECT_EQ(parseLineListText("0000000a"), (std::vector<int>{10}));
-}
-
-TEST(LineListTextTest, BadAndShortEntriesAreIgnored) {
-    EXPECT_EQ(parseLineListText("00000003000001"), (std::vector<int>{3}));
-    EXPECT_EQ(parseLineListText("0000000X00000004"), (std::vector<int>{4}));
-    EXPECT_EQ(parseLineListText("FFFFFFFF00000001"), (std::vector<int>{1}));
-    EXPECT_TRUE(parseLineListText("").empty());
-}
 
 TEST(AutoUnremTest, PrefixLengths) {
     EXPECT_EQ(unremPrefixLength("' x\r\n"), 2);
@@ -48,7 +33,7 @@ TEST(StatusFieldsTest, Texts) {
     EXPECT_EQ(selectionModeField(false), "Std");
     EXPECT_EQ(freeMemoryField(41536), "FreeMem: 41536");
     EditorStatus s;
-    EXPECT_EQ(s.field(4), "unused");
+    EXPECT_EQ(s.field(StatusField::Unused), "unused");
 }
 
 TEST(SettingsTablesTest, FoldFlagsAndMarkerSymbols) {

@@ -6,12 +6,12 @@
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const quillo::BinaryListRead read = quillo::parseBinaryList({data, size});
+    const quillo::Result<quillo::BinaryList> read = quillo::parseBinaryList({data, size});
     if (!read.ok()) {
-        if (!read.list.empty()) std::abort();
+        if (read.error().offset < 0 || static_cast<std::size_t>(read.error().offset) > size) std::abort();
         return 0;
     }
-    const std::string again = quillo::binaryListBytes(read.list);
+    const std::string again = quillo::binaryListBytes(*read);
     if (again.size() > size || again.compare(0, again.size(), reinterpret_cast<const char*>(data), again.size()) != 0)
         std::abort();
     return 0;

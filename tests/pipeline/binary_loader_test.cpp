@@ -129,13 +129,14 @@ TEST(BinaryDataWriter, WritesTheFileThenAddsItsRecord) {
     const DataWriteResult result = writeDataAsBinary(
         path, {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, 64000, 0, "Single Char: (65)",
         RegionType::Graphics, list, map);
-    ASSERT_TRUE(result.ok()) << result.error;
+    ASSERT_TRUE(result.ok()) << result.written.error().message();
     EXPECT_EQ(result.region, RegionStatus::Registered);
     ASSERT_EQ(list.size(), 1u);
     EXPECT_EQ(list[0], (BinaryRecord{path, 64000, 8, 0, "Single Char: (65)", 0, 8}));
     EXPECT_EQ(map.at(64007), RegionType::Graphics);
-    const ReadResult file = readFile(path);
-    EXPECT_EQ(std::string(file.data.begin(), file.data.end()), bytes);
+    const Result<Bytes> file = readFile(path);
+    ASSERT_TRUE(file.ok());
+    EXPECT_EQ(std::string(file->begin(), file->end()), bytes);
 
     const DataWriteResult failed = writeDataAsBinary(dir.file("no/such/folder.bin"), {}, 0, 0, "", RegionType::Data,
                                                      list, map);

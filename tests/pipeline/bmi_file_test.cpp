@@ -42,23 +42,23 @@ TEST(BmiFile, ListsSurviveAWriteAndARead) {
     const TempFolder dir;
     const std::string path = binaryListPath(dir.file("game"));
     EXPECT_EQ(path, dir.file("game.bmi"));
-    ASSERT_EQ(saveBinaryList(path, sampleList()), "");
+    ASSERT_TRUE(saveBinaryList(path, sampleList()).ok());
 
     BinaryList read;
-    ASSERT_EQ(loadBinaryList(path, read), "");
+    ASSERT_TRUE(loadBinaryList(path, read).ok());
     EXPECT_EQ(read, sampleList());
     EXPECT_EQ(read[1].description, "") << "an empty description has a length field of 0";
 
-    ASSERT_EQ(saveBinaryList(path, {}), "");
+    ASSERT_TRUE(saveBinaryList(path, {}).ok());
     EXPECT_EQ(fileSize(path), 4);
     read = sampleList();
-    ASSERT_EQ(loadBinaryList(path, read), "");
+    ASSERT_TRUE(loadBinaryList(path, read).ok());
     EXPECT_TRUE(read.empty()) << "N = 0 is an empty list";
 }
 
 TEST(BmiFile, MissingFileEmptiesTheList) {
     BinaryList list = sampleList();
-    EXPECT_EQ(loadBinaryList("/nonexistent/game.bmi", list), "");
+    EXPECT_TRUE(loadBinaryList("/nonexistent/game.bmi", list).ok());
     EXPECT_TRUE(list.empty());
 }
 
@@ -67,15 +67,16 @@ class DamagedBmi : public ::testing::TestWithParam<std::pair<const char*, std::s
 
 TEST_P(DamagedBmi, IsRejectedAndLeavesTheListUntouched) {
     const auto& [name, bytes] = GetParam();
-    const BinaryListRead parsed = parseBinaryList(asBytes(bytes));
+    const Result<BinaryList> parsed = parseBinaryList(asBytes(bytes));
     EXPECT_FALSE(parsed.ok()) << name;
-    EXPECT_TRUE(parsed.list.empty());
 
     const TempFolder dir;
     const std::string path = dir.write("damaged.bmi", bytes);
     BinaryList list = sampleList();
-    const std::string error = loadBinaryList(path, list);
-    EXPECT_NE(error.find("damaged.bmi is damaged: "), std::string::npos) << error;
+    const Status loaded = loadBinaryList(path, list);
+    ASSERT_FALSE(loaded.ok());
+    EXPECT_EQ(loaded.error().code, ErrorCode::Corrupt);
+    EXPECT_NE(loaded.error().detail.find("damaged.bmi is damaged: "), std::string::npos) << loaded.error().detail;
     EXPECT_EQ(list, sampleList());
 }
 
@@ -116,9 +117,9 @@ INSTANTIATE_TEST_SUITE_P(
         std::pair{"last record cut short", fullFile().substr(0, fullFile().size() - 1)}));
 
 TEST(BmiFile, BytesAfterTheLastRecordAreIgnored) {
-    const BinaryListRead parsed = parseBinaryList(asBytes(fullFile() + "tail"));
-    ASSERT_TRUE(parsed.ok()) << parsed.error;
-    EXPECT_EQ(parsed.list, sampleList());
+    const Result<BinaryList> parsed = parseBinaryList(asBytes(fullFile() + "tail"));
+    ASSERT_TRUE(parsed.ok()) << parsed.error().detail;
+    EXPECT_EQ(*parsed, sampleList());
 }
 
 TEST(ByteReader, FailsPastTheEndWithoutConsuming) {

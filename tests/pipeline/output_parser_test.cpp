@@ -1,4 +1,4 @@
-#include "pipeline/line_splitter.h"
+#include "common/line_splitter.h"
 #include "pipeline/output_parser.h"
 
 #include "common/log_line.h"

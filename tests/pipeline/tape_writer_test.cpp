@@ -156,8 +156,8 @@ Built build(const TapeCase& c, const TempFolder& dir, MemoryImage& image, Region
     const TapeOutcome outcome = writeTape(b.doc, buildPaths(b.doc, "bas"), list, image, map);
     EXPECT_TRUE(outcome.written) << c.golden;
     EXPECT_TRUE(outcome.placed.messages.empty()) << c.golden;
-    const ReadResult read = readFile(outcome.tapePath);
-    b.tape.assign(reinterpret_cast<const char*>(read.data.data()), read.data.size());
+    const Result<Bytes> read = readFile(outcome.tapePath);
+    if (read) b.tape.assign(reinterpret_cast<const char*>(read->data()), read->size());
     b.placed = outcome.placed;
     return b;
 }
@@ -167,9 +167,9 @@ std::string goldenPath(const char* name) { return std::string(QUILLO_TEST_DATA) 
 void compareWithGolden(const TapeCase& c, const std::string& tape) {
     const std::string path = goldenPath(c.golden);
     if (std::getenv("QUILLO_UPDATE_GOLDEN")) std::ofstream(path, std::ios::binary) << tape;
-    const ReadResult golden = readFile(path);
+    const Result<Bytes> golden = readFile(path);
     ASSERT_TRUE(golden.ok()) << path;
-    EXPECT_EQ(tape, std::string(golden.data.begin(), golden.data.end())) << c.golden;
+    EXPECT_EQ(tape, std::string(golden->begin(), golden->end())) << c.golden;
 }
 
 const BinaryRecord kBank1 = record("bank1.bin", 49152, 256, 1, 13);

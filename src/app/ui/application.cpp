@@ -1,8 +1,10 @@
 #include "app/ui/application.h"
 
+#include "app/app_state.h"
+
 #include "app/program_folder.h"
 #include "app/settings.h"
-#include "app/ui/dialogs.h"
+#include "common/ui/message_box.h"
 #include "app/ui/main_window.h"
 #include "app/ui/platform.h"
 #include "pipeline/ui/headless_build.h"
@@ -30,8 +32,9 @@ constexpr std::uintmax_t kMaxSettingsFileSize = 1 << 20;
 // The settings file of the program folder over the built-in defaults; a
 // missing or unreadable file leaves the defaults.
 void readSettingsFile(Settings& settings, const std::string& programFolder) {
-    const ReadResult file = readFile(settingsFilePath(programFolder), kMaxSettingsFileSize);
-    settings.read(std::string_view(reinterpret_cast<const char*>(file.data.data()), file.ok() ? file.data.size() : 0));
+    const Result<Bytes> file = readFile(settingsFilePath(programFolder), kMaxSettingsFileSize);
+    if (file) settings.read(std::string_view(reinterpret_cast<const char*>(file->data()), file->size()));
+    else settings.read({});
 }
 
 // Start-up measurement (bench/startup.sh): QUILLO_STARTUP_PROBE holds the
@@ -76,7 +79,8 @@ void Application::start(const QStringList& files) {
 
     readSettingsFile(*settings_, folder);
 
-    window_ = std::make_unique<MainWindow>(*settings_, programFolder_);
+    state_ = std::make_unique<AppState>(*settings_, folder);
+    window_ = std::make_unique<MainWindow>(*state_);
     if (const QByteArray probe = qgetenv("QUILLO_STARTUP_PROBE"); !probe.isEmpty()) {
         window_->winId();  // makes the native window whose expose ends the probe
         window_->windowHandle()->installEventFilter(new StartupProbe(probe.toLongLong()));

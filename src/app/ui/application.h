@@ -6,10 +6,12 @@
 
 namespace quillo {
 
+class AppState;
 class MainWindow;
 class Settings;
 
-// Start-up: folders, settings, main window. Owns the settings for the run.
+// Start-up: folders, settings, main window. Owns the settings and the
+// application state for the run.
 class Application {
 public:
     Application();
@@ -26,6 +28,7 @@ public:
 private:
     QString programFolder_;
     std::unique_ptr<Settings> settings_;
+    std::unique_ptr<AppState> state_;
     std::unique_ptr<MainWindow> window_;
 };
 

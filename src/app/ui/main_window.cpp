@@ -1,13 +1,15 @@
 #include "app/ui/main_window.h"
 
+#include "app/app_state.h"
 #include "app/menu_table.h"
 #include "app/settings.h"
+#include "app/ui/menu_builder.h"
+#include "common/ui/colour.h"
+#include "common/ui/qt_text.h"
 #include "app/ui/help_strip.h"
 #include "app/ui/project_panel.h"
 #include "app/ui/window_build_host.h"
 #include "pipeline/ui/build_pipeline.h"
-#include "pipeline/memory_image.h"
-#include "pipeline/region_map.h"
 #include "pipeline/ui/binary_manager_window.h"
 #include "app/version.h"
 #include "common/log_line.h"
@@ -42,13 +44,12 @@ constexpr int kMinSidePanelWidth = 250;
 
 }  // namespace
 
-MainWindow::MainWindow(Settings& settings, QString programFolder, QWidget* parent)
+MainWindow::MainWindow(AppState& state, QWidget* parent)
     : QMainWindow(parent),
-      settings_(settings),
-      programFolder_(std::move(programFolder)),
-      charset_(builtInCharset()),
-      regions_(std::make_unique<RegionMap>()),
-      image_(std::make_unique<MemoryImage>()) {
+      state_(state),
+      settings_(state.settings()),
+      workspace_(state.workspace()),
+      programFolder_(toQ(state.programFolder())) {
     setWindowTitle(QStringLiteral("Quillo v. %1. ZX Basic IDE for the ZX Spectrum").arg(QLatin1String(kVersion)));
     setWindowIcon(QIcon(QStringLiteral(":/icons/quillo.png")));
     buildStatusBar();
@@ -64,11 +65,10 @@ MainWindow::MainWindow(Settings& settings, QString programFolder, QWidget* paren
     layout->addWidget(strip_);
     setCentralWidget(central);
     connect(strip_, &HelpStrip::widthChanged, this, &MainWindow::renderHelpLine);
-    registerShortcuts();
     applyWindowColours();
 
     connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::onTabChanged);
-    addDocument(firstDocument(programFolder_.toStdString()));
+    addDocument(firstDocument(state_.programFolder()));
     activateTab(0);
 
     move(0, 0);
@@ -79,6 +79,8 @@ MainWindow::MainWindow(Settings& settings, QString programFolder, QWidget* paren
     appendOutput(QStringLiteral("Quillo version: %1").arg(QLatin1String(kVersion)));
     buildHost_ = std::make_unique<WindowBuildHost>(*this);
     pipeline_ = std::make_unique<BuildPipeline>(*buildHost_);
+    registerCommands();
+    refreshCommandStates();
     pipeline_->checkVersion();
     updateCompilerChecks();
 }
@@ -90,6 +92,7 @@ MainWindow::~MainWindow() {
 void MainWindow::buildStatusBar() {
     for (std::size_t i = 0; i < status_.size(); ++i) {
         status_[i] = new QLabel(this);
+        status_[i]->setObjectName(QStringLiteral("statusField%1").arg(i));
         if (i + 1 < status_.size()) {
             status_[i]->setFixedWidth(kStatusFieldWidths[i]);
             statusBar()->addWidget(status_[i]);
@@ -98,56 +101,30 @@ void MainWindow::buildStatusBar() {
             statusBar()->addWidget(status_[i], 1);
         }
     }
-    status_[4]->setText(QStringLiteral("unused"));
+    setStatusText(StatusField::Unused, QStringLiteral("unused"));
 }
 
-void MainWindow::buildMenuLines(QWidget* parentMenu, std::span<const MenuLine> lines, std::size_t& index, int depth) {
-    while (index < lines.size() && lines[index].depth >= depth) {
-        const MenuLine& line = lines[index++];
-        const QString caption = QString::fromUtf8(line.caption);
-        auto* menu = qobject_cast<QMenu*>(parentMenu);
-        switch (line.kind) {
-        case MenuLine::Kind::Separator:
-            if (menu) menu->addSeparator();
-            break;
-        case MenuLine::Kind::Menu: {
-            QMenu* sub = menu ? menu->addMenu(caption) : menuBar()->addMenu(caption);
-            buildMenuLines(sub, lines, index, line.depth + 1);
-            break;
-        }
-        case MenuLine::Kind::Item: {
-            auto* action = new QAction(caption, this);
-            action->setEnabled(line.enabled);
-            action->setCheckable(line.checkable);
-            const Command command = line.command;
-            connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
-            if (!actions_.count(command)) actions_[command] = action;
-            parentMenu->addAction(action);
-            break;
-        }
-        }
-    }
+void MainWindow::setStatusText(StatusField field, const QString& text) {
+    status_.at(static_cast<std::size_t>(field))->setText(text);
 }
 
 void MainWindow::buildMenus() {
-    std::size_t index = 0;
-    buildMenuLines(menuBar(), menuBarLines(), index, 0);
+    menus_ = std::make_unique<MenuBuilder>(this, [this](Command command) { runCommand(command); });
+    menus_->fillMenuBar(menuBar(), menuBarLines());
     // The popups other windows show; their commands arrive through runCommand.
-    const auto popup = [this](std::span<const MenuLine> lines) {
-        auto* menu = new QMenu(this);
-        std::size_t at = 0;
-        buildMenuLines(menu, lines, at, 0);
-        return menu;
-    };
-    binaryPropertiesMenu_ = popup(binaryPropertiesPopupLines());
-    binaryListMenu_ = popup(binaryListPopupLines());
-    bookmarkMenu_ = popup(bookmarkPopupLines());
+    binaryPropertiesMenu_ = menus_->popup(binaryPropertiesPopupLines());
+    binaryListMenu_ = menus_->popup(binaryListPopupLines());
+    bookmarkMenu_ = menus_->popup(bookmarkPopupLines());
 }
 
-QAction* MainWindow::action(Command command) const {
-    const auto it = actions_.find(command);
-    return it == actions_.end() ? nullptr : it->second;
+QAction* MainWindow::action(Command command) const { return menus_->action(command); }
+
+void MainWindow::refreshCommandStates() {
+    for (const auto& [command, action] : menus_->actions())
+        if (commands_.hasCondition(command)) action->setEnabled(commands_.enabled(command));
 }
+
+void MainWindow::runCommand(Command command) { commands_.run(command); }
 
 void MainWindow::buildToolbar() {
     QToolBar* bar = addToolBar(QStringLiteral("Toolbar"));
@@ -167,40 +144,6 @@ void MainWindow::buildToolbar() {
         const Command command = button.command;
         if (command != Command::None) connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
     }
-}
-
-void MainWindow::registerShortcuts() {
-    const auto bind = [this](Command command, QList<QKeySequence> keys) {
-        if (QAction* a = action(command)) {
-            a->setShortcuts(keys);
-            a->setShortcutContext(Qt::WindowShortcut);
-        }
-    };
-    bind(Command::Help, {Qt::Key_F1});
-    bind(Command::FindReplace, {Qt::Key_F3});
-    bind(Command::FindSub, {QKeyCombination(Qt::SHIFT, Qt::Key_F3)});
-    bind(Command::AutoRem, {QKeyCombination(Qt::CTRL, Qt::Key_B)});
-    bind(Command::AutoUnrem, {QKeyCombination(Qt::ALT, Qt::Key_B)});
-    bind(Command::Compile, {Qt::Key_F9});
-    bind(Command::Run, {Qt::Key_F10});
-    bind(Command::CompileAndRun, {Qt::Key_F11});
-    // Enabled only while a build runs, so Esc otherwise stays the editor's.
-    bind(Command::StopBuild, {Qt::Key_Escape});
-    // The numeric keypad's plus and minus, and the main keyboard's for
-    // machines without a keypad.
-    bind(Command::ZoomIn, {QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Plus), QKeySequence::ZoomIn});
-    bind(Command::ZoomOut, {QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Minus), QKeySequence::ZoomOut});
-    // Keys every Linux editor has, added without changing the menu captions.
-    const auto extra = [this](QKeySequence key, Command command) {
-        auto* a = new QAction(this);
-        a->setShortcut(key);
-        connect(a, &QAction::triggered, this, [this, command] { runCommand(command); });
-        addAction(a);
-    };
-    extra(QKeySequence::New, Command::New);
-    extra(QKeySequence::Open, Command::Open);
-    extra(QKeySequence::Save, Command::Save);
-    extra(QKeySequence::SaveAs, Command::SaveAs);
 }
 
 QWidget* MainWindow::buildPanels() {
@@ -229,11 +172,11 @@ QWidget* MainWindow::buildPanels() {
     // The panel lends its two pages to the side panel; it stays alive hidden.
     panel_ = new ProjectPanel(this);
     panel_->hide();
-    panel_->setDocumentProvider([this]() -> Document* { return current_ < 0 ? nullptr : &currentDocument(); });
+    panel_->setDocumentProvider([this]() -> Document* { return workspace_.hasCurrent() ? &currentDocument() : nullptr; });
     QWidget* projectPage = panel_->projectPage();
     QWidget* project2Page = panel_->project2Page();
     connect(panel_, &ProjectPanel::optionStored, this, [this] {
-        if (current_ >= 0) panel_->storeMainFileName(currentDocument());
+        if (workspace_.hasCurrent()) panel_->storeMainFileName(currentDocument());
     });
     explorer_ = new QTreeWidget;
     explorer_->setObjectName(QStringLiteral("explorerList"));
@@ -282,6 +225,12 @@ void MainWindow::applyWindowColours() {
 }
 
 SourceEditor* MainWindow::editor(int index) const { return qobject_cast<SourceEditor*>(tabs_->widget(index)); }
+
+int MainWindow::indexOfEditor(const SourceEditor* editor) const {
+    return editor ? tabs_->indexOf(const_cast<SourceEditor*>(editor)) : -1;
+}
+
+void MainWindow::clearOutput() { output_->clear(); }
 
 void MainWindow::appendOutput(const QString& line) {
     // The log marker is a control byte that fonts draw as an empty box; the

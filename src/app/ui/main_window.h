@@ -1,17 +1,18 @@
 #pragma once
+#include "app/command_registry.h"
 #include "app/commands.h"
 #include "app/document.h"
+#include "app/project_file.h"
+#include "app/workspace.h"
+#include "editor/status_fields.h"
 #include "pipeline/binary_list.h"
-#include "common/charset.h"
 
 #include <QMainWindow>
 
 #include <array>
-#include <map>
 #include <memory>
-#include <span>
+#include <string>
 #include <string_view>
-#include <vector>
 
 class QAction;
 class QLabel;
@@ -23,24 +24,25 @@ class QTreeWidget;
 
 namespace quillo {
 
+class AppState;
 class BinaryManagerWindow;
 class BuildPipeline;
 class WindowBuildHost;
 class HelpStrip;
-class MemoryImage;
+class MenuBuilder;
 class ProjectPanel;
-class RegionMap;
 class Settings;
 struct EditorStatus;
+struct Error;
 class SourceEditor;
-struct MenuLine;
 
 // The program's one top-level window: menus, toolbar, source tabs, output
-// panel, side panel, help strip and status bar, and the documents in the tabs.
+// panel, side panel, help strip and status bar. The documents in the tabs
+// are the workspace of the application state it is given.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    MainWindow(Settings& settings, QString programFolder, QWidget* parent = nullptr);
+    explicit MainWindow(AppState& state, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Carries out a menu, toolbar or shortcut command.
@@ -48,47 +50,44 @@ public:
     // Opens a source as "Open" does, without the file requester.
     bool openSourceFile(const QString& path);
 
-    // Appends one whole line to the output panel; logLine() adds the log prefix.
+    // Appends one whole line to the output panel; appendLog() adds the log prefix.
     void appendOutput(const QString& line);
     void appendLog(std::string_view text);
+    void clearOutput();
 
-    int documentCount() const { return static_cast<int>(documents_.size()); }
-    int currentIndex() const { return current_; }
-    Document& document(int index) { return documents_.at(static_cast<std::size_t>(index)); }
-    Document& currentDocument() { return document(current_); }
+    int documentCount() const { return workspace_.count(); }
+    int currentIndex() const { return workspace_.currentIndex(); }
+    Document& document(int index) { return workspace_.document(index); }
+    Document& currentDocument() { return workspace_.current(); }
     SourceEditor* editor(int index) const;
-    SourceEditor* currentEditor() const { return editor(current_); }
+    SourceEditor* currentEditor() const { return editor(currentIndex()); }
+    // The tab index of an editor, or -1 when its tab was closed.
+    int indexOfEditor(const SourceEditor* editor) const;
 
-    QTabWidget* sourceTabs() const { return tabs_; }
-    QPlainTextEdit* outputPanel() const { return output_; }
-    QTabWidget* sidePanel() const { return side_; }
-    QTreeWidget* explorerList() const { return explorer_; }
-    QSplitter* sidebarSplitter() const { return sidebarSplitter_; }
-    QSplitter* outputSplitter() const { return outputSplitter_; }
-    HelpStrip* helpStrip() const { return strip_; }
-    QLabel* statusField(int index) const { return status_.at(static_cast<std::size_t>(index)); }
     QAction* action(Command command) const;
-    QMenu* bookmarkMenu() const { return bookmarkMenu_; }
-    const QString& programFolder() const { return programFolder_; }
-    ProjectPanel* projectPanel() const { return panel_; }
     Settings& settings() { return settings_; }
+    AppState& state() { return state_; }
+    BuildPipeline& buildPipeline() { return *pipeline_; }
 
-    // The current document's extra binaries and the application-wide memory
-    // image and region map the build places them in.
-    BinaryList& binaryList() { return binaries_; }
-    RegionMap& regionMap() { return *regions_; }
-    MemoryImage& memoryImage() { return *image_; }
-    BinaryManagerWindow* binaryManager() const { return binaryManager_; }
+    // Field HelpLine also carries "Compiling..." while a build runs.
+    void setStatusText(StatusField field, const QString& text);
+    // Enables every action whose command has a condition as the condition says.
+    void refreshCommandStates();
 
     // Save as the "Save" command does (asks for a name when the source was
     // never saved); false when nothing was written.
     bool saveCurrentSource();
     // Writes the current editor's text to path with its project file and
     // binary list beside it, without asking; false when the text was not written.
-    bool saveSourceFiles(const QString& path);
+    bool saveSourceFiles(const std::string& path) { return saveSource(path, false); }
+    // Before a build or run: the panels stored into the current document and,
+    // when saveFirst, a source never saved given a name. False stops it.
+    bool prepareBuild(bool saveFirst);
     void refreshAllTabMarkers() { refreshAllMarkers(); }
     void refreshFreeMemory() { updateStatusBar(); }
-    BuildPipeline& buildPipeline() { return *pipeline_; }
+    // Opens (creating it on first use) the binary manager window.
+    BinaryManagerWindow* showBinaryManager();
+    BinaryManagerWindow* binaryManager() const { return binaryManager_; }
 
     // The exit sequence: window state into the settings, the question for
     // modified sources, then the settings file. Returns false when the
@@ -101,12 +100,12 @@ protected:
 private:
     // Window construction.
     void buildMenus();
-    void buildMenuLines(QWidget* parentMenu, std::span<const MenuLine> lines, std::size_t& index, int depth);
     void buildToolbar();
     void buildStatusBar();
     QWidget* buildPanels();
-    void registerShortcuts();
     void applyWindowColours();
+    void registerCommands();
+    void registerWindowCommands();
 
     // Documents.
     int addDocument(Document doc);
@@ -114,11 +113,12 @@ private:
     void sync();
     void newDocument();
     void openDocument();
-    bool loadSource(const QString& path, bool intoNewTab);
+    bool loadSource(const std::string& path, bool intoNewTab);
     void saveDocument();
     bool saveDocumentAs();
-    bool saveSource(const QString& path, bool ask);
+    bool saveSource(const std::string& path, bool ask);
     bool saveCurrentUnderItsName();
+    ProjectEditorState editorState(SourceEditor& editor) const;
     void saveModifiedSources();
     void closeDocument();
     void moveDocument(int delta);
@@ -134,16 +134,16 @@ private:
     void refillMainFileList();
     // The binary list that goes with a document's output file.
     std::string binaryListFile(const Document& doc) const;
+    BinaryList& binaries();
     void writeBinaryList(const std::string& path);
     void readBinaryList(const std::string& path);
-    void showBinaryManager();
-    void startBuild(Command command);
+    void reportDamagedBinaryList(const std::string& path, const Error& error);
+    void binaryListChanged();
 
     // Commands of this window.
     void importBinary();
     void addInclude();
     void clearText();
-    void zoom(int message);
     void printSource();
     void showAbout();
     void startCalculator();
@@ -152,12 +152,14 @@ private:
     void storeWindowState();
     bool writeSettingsFile();
 
+    AppState& state_;
     Settings& settings_;
+    Workspace& workspace_;
     QString programFolder_;
-    std::vector<Document> documents_;
-    int current_ = -1;
     bool exitDone_ = false;
 
+    CommandRegistry commands_;
+    std::unique_ptr<MenuBuilder> menus_;
     QTabWidget* tabs_ = nullptr;
     QPlainTextEdit* output_ = nullptr;
     QTabWidget* side_ = nullptr;
@@ -165,21 +167,13 @@ private:
     QSplitter* sidebarSplitter_ = nullptr;
     QSplitter* outputSplitter_ = nullptr;
     HelpStrip* strip_ = nullptr;
-    std::array<QLabel*, 7> status_{};
-    std::map<Command, QAction*> actions_;
+    std::array<QLabel*, kStatusFieldCount> status_{};
     QMenu* bookmarkMenu_ = nullptr;
     QMenu* binaryPropertiesMenu_ = nullptr;
     QMenu* binaryListMenu_ = nullptr;
 
-    Charset charset_;
     ProjectPanel* panel_ = nullptr;
-    BinaryList binaries_;
-    std::unique_ptr<RegionMap> regions_;
-    std::unique_ptr<MemoryImage> image_;
     BinaryManagerWindow* binaryManager_ = nullptr;
-    // A binary list that could not be read is never written over, so a
-    // damaged file can still be repaired or recovered by hand.
-    std::string damagedBinaryList_;
 
     std::unique_ptr<WindowBuildHost> buildHost_;
     std::unique_ptr<BuildPipeline> pipeline_;

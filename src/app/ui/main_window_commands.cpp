@@ -1,6 +1,9 @@
 // Command dispatch of the main window and the commands it carries out itself.
+#include "app/app_state.h"
 #include "app/settings.h"
-#include "app/ui/dialogs.h"
+#include "common/ui/message_box.h"
+#include "common/ui/qt_text.h"
+#include "pipeline/ui/build_commands.h"
 #include "app/ui/main_window.h"
 #include "app/ui/platform.h"
 #include "app/version.h"
@@ -31,83 +34,57 @@ constexpr qint64 kMaxImportSize = 65535;
 
 }  // namespace
 
-void MainWindow::runCommand(Command command) {
-    SourceEditor* ed = currentEditor();
-    switch (command) {
-    case Command::New: newDocument(); return;
-    case Command::CloseProject: closeDocument(); return;
-    case Command::Open: openDocument(); return;
-    case Command::Save: saveDocument(); return;
-    case Command::SaveAs: saveDocumentAs(); return;
-    case Command::ImportBinary: importBinary(); return;
-    case Command::AddInclude: addInclude(); return;
-    case Command::MoveLeft: moveDocument(-1); return;
-    case Command::MoveRight: moveDocument(+1); return;
-    case Command::Clear: clearText(); return;
-    case Command::Printout: printSource(); return;
-    case Command::FinalSettings: side_->setCurrentIndex(0); return;
-    case Command::Quit: close(); return;
-    case Command::Undo:
-        if (ed->send(Sci::SCI_CANUNDO)) ed->send(Sci::SCI_UNDO);
-        return;
-    case Command::Redo:
-        if (ed->send(Sci::SCI_CANREDO)) ed->send(Sci::SCI_REDO);
-        return;
-    case Command::Cut: ed->send(Sci::SCI_CUT); return;
-    case Command::Copy: ed->send(Sci::SCI_COPY); return;
-    case Command::Paste:
-        if (ed->send(Sci::SCI_CANPASTE)) ed->send(Sci::SCI_PASTE);
-        return;
-    case Command::ZoomIn: zoom(Sci::SCI_ZOOMIN); return;
-    case Command::ZoomOut: zoom(Sci::SCI_ZOOMOUT); return;
-    case Command::ZoomReset: zoom(Sci::SCI_SETZOOM); return;
-    case Command::Calculator: startCalculator(); return;
-    case Command::UsePrimaryCompiler: setUsedCompiler(0); return;
-    case Command::UseSecondaryCompiler: setUsedCompiler(1); return;
-    case Command::About: showAbout(); return;
-    case Command::BinaryManager: showBinaryManager(); return;
-    case Command::Compile:
-    case Command::Run:
-    case Command::CompileAndRun: startBuild(command); return;
-    case Command::StopBuild: pipeline_->stop(); return;
-    case Command::ZxbcVersion: pipeline_->checkVersion(); return;
-    case Command::MemoryMap: showMemoryMap(this, *regions_); return;
-    case Command::BinaryAddFile:
-        if (binaryManager_) binaryManager_->addBinaryFile();
-        return;
-    case Command::BinaryRemove:
-        if (binaryManager_) binaryManager_->removeSelected();
-        return;
-    case Command::BinaryEditProperties:
-        if (binaryManager_) binaryManager_->editSelected();
-        return;
-    default: break;
-    }
-    EditorContext context{settings_, this, programFolder_};
-    if (runEditorCommand(command, *ed, context)) {
-        if (command == Command::ForceRefresh) refreshExplorer();
-        updateStatusBar();
-    }
+void MainWindow::registerCommands() {
+    registerWindowCommands();
+    EditorContext editorContext{settings_, this, programFolder_};
+    registerEditorCommands(
+        commands_, [this] { return currentEditor(); }, editorContext,
+        [this](Command command) {
+            if (command == Command::ForceRefresh) refreshExplorer();
+            updateStatusBar();
+        });
+    registerBuildCommands(commands_, BuildCommandContext{
+                                         *pipeline_,
+                                         state_.regionMap(),
+                                         this,
+                                         [this](bool saveFirst) { return prepareBuild(saveFirst); },
+                                         [this] { return buildHost_->isBusy(); },
+                                         [this] { return showBinaryManager(); },
+                                         [this] { return binaryManager_; },
+                                     });
 }
 
-void MainWindow::startBuild(Command command) {
-    if (pipeline_->isBusy()) return;
+void MainWindow::registerWindowCommands() {
+    const auto add = [this](Command command, auto handler) { commands_.add(command, handler); };
+    add(Command::New, [this] { newDocument(); });
+    add(Command::CloseProject, [this] { closeDocument(); });
+    add(Command::Open, [this] { openDocument(); });
+    add(Command::Save, [this] { saveDocument(); });
+    add(Command::SaveAs, [this] { saveDocumentAs(); });
+    add(Command::ImportBinary, [this] { importBinary(); });
+    add(Command::AddInclude, [this] { addInclude(); });
+    add(Command::MoveLeft, [this] { moveDocument(-1); });
+    add(Command::MoveRight, [this] { moveDocument(+1); });
+    add(Command::Clear, [this] { clearText(); });
+    add(Command::Printout, [this] { printSource(); });
+    add(Command::FinalSettings, [this] { side_->setCurrentIndex(0); });
+    add(Command::Quit, [this] { close(); });
+    add(Command::Calculator, [this] { startCalculator(); });
+    add(Command::UsePrimaryCompiler, [this] { setUsedCompiler(0); });
+    add(Command::UseSecondaryCompiler, [this] { setUsedCompiler(1); });
+    add(Command::About, [this] { showAbout(); });
+}
+
+bool MainWindow::prepareBuild(bool saveFirst) {
     sync();
-    // The compiler runs in the source's folder: a source never saved gets a
-    // name and a folder first.
-    if (command != Command::Run && !currentDocument().isSaved() && !saveDocumentAs()) return;
+    if (saveFirst && !currentDocument().isSaved() && !saveDocumentAs()) return false;
     buildHost_->setTarget(currentEditor());
-    if (command == Command::Compile)
-        pipeline_->build();
-    else if (command == Command::CompileAndRun)
-        pipeline_->compileAndRun();
-    else
-        pipeline_->run();
+    return true;
 }
 
-void MainWindow::showBinaryManager() {
+BinaryManagerWindow* MainWindow::showBinaryManager() {
     if (!binaryManager_) {
-        binaryManager_ = new BinaryManagerWindow(binaries_, *regions_, this);
+        binaryManager_ = new BinaryManagerWindow(binaries(), state_.regionMap(), this);
         binaryManager_->setWindowFlag(Qt::Window);
         binaryManager_->setContextMenu(binaryListMenu_);
         binaryManager_->setTreeContextMenu(binaryPropertiesMenu_);
@@ -116,21 +93,22 @@ void MainWindow::showBinaryManager() {
     binaryManager_->show();
     binaryManager_->raise();
     binaryManager_->activateWindow();
+    return binaryManager_;
 }
 
 void MainWindow::importBinary() {
     const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Import binary file"),
-                                                      QString::fromStdString(currentDocument().folder),
+                                                      toQ(currentDocument().folder),
                                                       QStringLiteral("Binary files (*.bin);;All files (*)"));
     if (path.isEmpty()) return;
-    const ReadResult read = readFile(path.toStdString(), kMaxImportSize);
-    if (!read.ok() || read.data.empty()) return;
-    currentEditor()->insertAtCaret(formatDefb(read.data));
+    const Result<Bytes> read = readFile(path.toStdString(), kMaxImportSize);
+    if (!read || read->empty()) return;
+    currentEditor()->insertAtCaret(formatDefb(*read));
 }
 
 void MainWindow::addInclude() {
     const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Select file to include"),
-                                                      QString::fromStdString(settings_.text(Setting::LastDir)),
+                                                      toQ(settings_.text(Setting::LastDir)),
                                                       QStringLiteral("Sources (*.bas *.qlo)"));
     if (path.isEmpty()) return;
     currentEditor()->insertAtCaret(QStringLiteral("#INCLUDE \"%1\"").arg(path).toStdString());
@@ -141,14 +119,9 @@ void MainWindow::clearText() {
         currentEditor()->send(Sci::SCI_CLEARALL);
 }
 
-void MainWindow::zoom(int message) {
-    currentEditor()->send(static_cast<unsigned>(message));
-    updateStatusBar();
-}
-
 void MainWindow::printSource() {
     QsciPrinter printer;
-    printer.setDocName(QString::fromStdString(currentDocument().name));
+    printer.setDocName(toQ(currentDocument().name));
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted) return;
     printer.printRange(currentEditor());

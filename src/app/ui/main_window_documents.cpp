@@ -1,44 +1,33 @@
 // The documents in the source tabs: new, open, save, close, move, activate.
-#include "app/project_file.h"
+// The workspace holds the documents; the tab widget follows its order.
+#include "app/app_state.h"
 #include "app/settings.h"
-#include "app/ui/dialogs.h"
+#include "app/source_bundle.h"
 #include "app/ui/help_strip.h"
 #include "app/ui/main_window.h"
 #include "app/ui/project_panel.h"
+#include "common/file_io.h"
+#include "common/ui/message_box.h"
+#include "common/ui/qt_text.h"
+#include "common/ui/wait_cursor.h"
+#include "editor/status_fields.h"
+#include "editor/structure_commands.h"
+#include "editor/ui/editor_commands.h"
+#include "editor/ui/help_strip.h"
+#include "editor/ui/source_editor.h"
 #include "pipeline/bmi_file.h"
 #include "pipeline/region_map.h"
 #include "pipeline/ui/binary_manager_window.h"
 #include "pipeline/ui/build_messages.h"
-#include "common/file_io.h"
-#include "editor/status_fields.h"
-#include "editor/ui/editor_commands.h"
-#include "editor/ui/help_strip.h"
-#include "editor/ui/source_editor.h"
 
-#include <QApplication>
 #include <QCursor>
 #include <QFileDialog>
-#include <QMenu>
 #include <QLabel>
+#include <QMenu>
 #include <QTabBar>
 #include <QTabWidget>
 
 namespace quillo {
-
-namespace {
-
-// Restores the normal cursor on every path out of a long operation.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
-QString q(const std::string& s) { return QString::fromStdString(s); }
-
-}  // namespace
 
 int MainWindow::addDocument(Document doc) {
     auto* ed = new SourceEditor(tabs_);
@@ -48,15 +37,16 @@ int MainWindow::addDocument(Document doc) {
         if (ed == currentEditor()) onEditorStatus(status);
     });
     connect(ed, &SourceEditor::bookmarkMenuRequested, this, &MainWindow::showBookmarkMenu);
-    documents_.push_back(std::move(doc));
+    const int index = workspace_.add(std::move(doc));
     const QSignalBlocker block(tabs_);  // the caller activates the tab
-    return tabs_->addTab(ed, q(documents_.back().name));
+    tabs_->addTab(ed, toQ(workspace_.document(index).name));
+    return index;
 }
 
 void MainWindow::activateTab(int index) {
-    if (index < 0 || index >= documentCount()) return;
-    if (current_ >= 0 && current_ < documentCount()) writeBinaryList(binaryListFile(currentDocument()));
-    current_ = index;
+    if (!workspace_.contains(index)) return;
+    if (workspace_.hasCurrent()) writeBinaryList(binaryListFile(currentDocument()));
+    workspace_.setCurrent(index);
     if (tabs_->currentIndex() != index) {
         const QSignalBlocker block(tabs_);
         tabs_->setCurrentIndex(index);
@@ -74,7 +64,7 @@ void MainWindow::activateTab(int index) {
 // Stores what the panels show into the current document before it is left,
 // saved or built, and writes its binary list.
 void MainWindow::sync() {
-    if (current_ < 0 || !currentEditor()) return;
+    if (!workspace_.hasCurrent() || !currentEditor()) return;
     Document& doc = currentDocument();
     panel_->storeMainFileName(doc);
     panel_->storeInto(doc);
@@ -82,29 +72,36 @@ void MainWindow::sync() {
     writeBinaryList(binaryListFile(doc));
 }
 
+BinaryList& MainWindow::binaries() { return state_.binaries(); }
+
 std::string MainWindow::binaryListFile(const Document& doc) const {
-    return binaryListPath(outputFilePath(doc, programFolder_.toStdString()));
+    return binaryListPath(outputFilePath(doc, state_.programFolder()));
 }
 
 void MainWindow::writeBinaryList(const std::string& path) {
-    if (path == damagedBinaryList_) return;
-    const std::string error = saveBinaryList(path, binaries_);
-    if (!error.empty())
-        appendLog("FAIL: the binary list " + path + " could not be written: " + error);
+    if (!workspace_.mayWriteBinaryList(path)) return;
+    if (const Status saved = saveBinaryList(path, binaries()); !saved)
+        appendLog("FAIL: the binary list " + path + " could not be written: " + saved.error().detail);
 }
 
 void MainWindow::readBinaryList(const std::string& path) {
-    const std::string error = loadBinaryList(path, binaries_);
-    if (!error.empty()) {
-        damagedBinaryList_ = path;
-        showMessage(this, QStringLiteral("Error"),
-                    QStringLiteral("The binary list %1 cannot be read:\n%2\nThe file is left as it is.")
-                        .arg(q(path), q(error)),
-                    QMessageBox::Warning);
-    } else if (path == damagedBinaryList_) {
-        damagedBinaryList_.clear();
-    }
-    for (const RegionProblem& problem : rebuildRegionMap(*regions_, binaries_)) showRegionWarning(this, problem.status);
+    const Status read = loadBinaryList(path, binaries());
+    if (read) workspace_.binaryListRead(path);
+    else reportDamagedBinaryList(path, read.error());
+    binaryListChanged();
+}
+
+void MainWindow::reportDamagedBinaryList(const std::string& path, const Error& error) {
+    workspace_.binaryListDamaged(path);
+    showMessage(this, QStringLiteral("Error"),
+                QStringLiteral("The binary list %1 cannot be read:\n%2\nThe file is left as it is.")
+                    .arg(toQ(path), toQ(error.detail)),
+                QMessageBox::Warning);
+}
+
+void MainWindow::binaryListChanged() {
+    for (const RegionProblem& problem : rebuildRegionMap(state_.regionMap(), binaries()))
+        showRegionWarning(this, problem.status);
     if (binaryManager_) binaryManager_->refresh();
 }
 
@@ -120,9 +117,9 @@ void MainWindow::onTabChanged(int index) {
 
 void MainWindow::refillMainFileList() {
     std::vector<std::string> names;
-    names.reserve(documents_.size());
-    for (const Document& doc : documents_) names.push_back(doc.name);
-    panel_->refillMainFileList(names, current_, currentDocument().mainPrgName);
+    names.reserve(workspace_.documents().size());
+    for (const Document& doc : workspace_.documents()) names.push_back(doc.name);
+    panel_->refillMainFileList(names, currentIndex(), currentDocument().mainPrgName);
 }
 
 void MainWindow::refreshExplorer() {
@@ -131,14 +128,14 @@ void MainWindow::refreshExplorer() {
 
 void MainWindow::newDocument() {
     sync();
-    const int index = addDocument(quillo::newDocument(programFolder_.toStdString()));
+    const int index = addDocument(quillo::newDocument(state_.programFolder()));
     activateTab(index);
     refreshExplorer();
 }
 
 void MainWindow::openDocument() {
     const QString path = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Load source code"), q(settings_.text(Setting::LastDir)),
+        this, QStringLiteral("Load source code"), toQ(settings_.text(Setting::LastDir)),
         QStringLiteral("Quillo Program (*.qlo *.bas);;Assembler files (*.asm);;All files (*)"));
     if (path.isEmpty()) return;
     openSourceFile(path);
@@ -147,56 +144,53 @@ void MainWindow::openDocument() {
 bool MainWindow::openSourceFile(const QString& path) {
     sync();
     const bool intoNewTab = currentEditor() && currentEditor()->textLength() > 0;
-    if (!loadSource(path, intoNewTab)) return false;
+    if (!loadSource(fromQ(path), intoNewTab)) return false;
     refreshAllMarkers();
     refreshExplorer();
     return true;
 }
 
-bool MainWindow::loadSource(const QString& path, bool intoNewTab) {
+bool MainWindow::loadSource(const std::string& path, bool intoNewTab) {
     appendLog("Loading source");
-    const std::string file = path.toStdString();
-    ReadResult read;
-    {
+    Document base = intoNewTab ? quillo::newDocument(state_.programFolder()) : currentDocument();
+    Result<LoadedSource> loaded = [&] {
         WaitCursor wait;
-        read = readFile(file, kMaxSourceSize);
-    }
-    switch (read.status) {
-    case ReadResult::Status::Ok:
-        break;
-    case ReadResult::Status::TooLarge:
-        showMessage(this, QStringLiteral("Error"),
-                    QStringLiteral("%1 is %2 bytes long; sources of more than %3 bytes cannot be loaded.")
-                        .arg(path).arg(read.size).arg(kMaxSourceSize),
-                    QMessageBox::Critical);
-        return false;
-    default:
-        showMessage(this, QStringLiteral("Error"), QStringLiteral("Cannot open %1").arg(path), QMessageBox::Critical);
+        return loadSourceBundle(path, std::move(base));
+    }();
+    if (!loaded) {
+        const Error& error = loaded.error();
+        const QString text = error.code == ErrorCode::TooLarge
+            ? QStringLiteral("%1 is %2 bytes long; sources of more than %3 bytes cannot be loaded.")
+                  .arg(toQ(path)).arg(error.offset).arg(kMaxSourceSize)
+            : QStringLiteral("Cannot open %1").arg(toQ(path));
+        showMessage(this, QStringLiteral("Error"), text, QMessageBox::Critical);
         return false;
     }
 
     WaitCursor wait;
-    Document opened = intoNewTab ? quillo::newDocument(programFolder_.toStdString()) : currentDocument();
-    opened.name = documentName(file);
-    opened.folder = folderOf(file);
-    opened.caretPos = 0;
-    int index = current_;
+    SourceBundle& bundle = loaded->bundle;
+    int index = currentIndex();
     if (intoNewTab) {
-        index = addDocument(std::move(opened));
+        index = addDocument(std::move(bundle.document));
         const QSignalBlocker block(tabs_);  // the document left was synced; it is activated below
         tabs_->setCurrentIndex(index);
-        current_ = index;
+        workspace_.setCurrent(index);
     } else {
-        currentDocument() = std::move(opened);
-        tabs_->setTabText(index, q(currentDocument().name));
+        currentDocument() = std::move(bundle.document);
+        tabs_->setTabText(index, toQ(currentDocument().name));
     }
     SourceEditor* ed = editor(index);
-    ed->setTextBytes(std::string_view(reinterpret_cast<const char*>(read.data.data()), read.data.size()));
-    const ProjectEditorState state = readProjectFile(projectFilePath(file), document(index));
-    ed->send(QsciScintillaBase::SCI_SETSCROLLWIDTH, static_cast<std::uintptr_t>(std::max(1, state.scrollBarWidth)));
-    applyClosedFoldsText(*ed, q(encodeLineList(state.closedFolds)));
-    applyBookmarksText(*ed, q(encodeLineList(state.bookmarks)));
-    readBinaryList(binaryListPath(file));
+    ed->setTextBytes(bundle.text);
+    ed->send(QsciScintillaBase::SCI_SETSCROLLWIDTH, static_cast<std::uintptr_t>(std::max(1, bundle.editor.scrollBarWidth)));
+    restoreClosedFolds(*ed, bundle.editor.closedFolds);
+    restoreBookmarks(*ed, bundle.editor.bookmarks);
+    if (loaded->binaryList) {
+        binaries() = std::move(bundle.binaries);
+        workspace_.binaryListRead(loaded->binaryListPath);
+    } else {
+        reportDamagedBinaryList(loaded->binaryListPath, loaded->binaryList.error());
+    }
+    binaryListChanged();
     ed->setSavePoint();
     settings_.set(Setting::LastDir, document(index).folder);
     appendLog("Finished");
@@ -214,68 +208,67 @@ bool MainWindow::saveCurrentUnderItsName() {
     // A document that was never saved has no folder: ask where it goes.
     if (!currentDocument().isSaved()) return saveDocumentAs();
     const std::string path = savePath(currentDocument(), settings_.text(Setting::Suffix));
-    if (!saveSource(q(path), false)) return false;
+    if (!saveSource(path, false)) return false;
     appendLog("Source " + currentDocument().folder + currentDocument().name + " saved");
-    refreshTabMarker(current_);
+    refreshTabMarker(currentIndex());
     return true;
 }
 
 bool MainWindow::saveDocumentAs() {
     sync();
     Document& doc = currentDocument();
-    const QString start = doc.isSaved() ? q(doc.folder + doc.name) : q(settings_.text(Setting::LastDir) + doc.name);
+    const QString start = doc.isSaved() ? toQ(doc.folder + doc.name) : toQ(settings_.text(Setting::LastDir) + doc.name);
     const QString chosen = QFileDialog::getSaveFileName(this, QStringLiteral("Save current source code"), start,
                                                         QStringLiteral("Quillo Program (*.bas *.qlo)"), nullptr,
                                                         QFileDialog::DontConfirmOverwrite);
     bool saved = false;
     if (!chosen.isEmpty()) {
-        const std::string target = sourceFileName(chosen.toStdString(), settings_.text(Setting::Suffix));
-        saved = saveSource(q(target), true);
+        const std::string target = sourceFileName(fromQ(chosen), settings_.text(Setting::Suffix));
+        saved = saveSource(target, true);
         if (saved) {
             // Named after the file actually written, so a later Save writes it again.
             doc.name = documentName(target);
             doc.folder = folderOf(target);
-            tabs_->setTabText(current_, q(doc.name));
+            tabs_->setTabText(currentIndex(), toQ(doc.name));
             settings_.set(Setting::LastDir, doc.folder);
             appendLog("Source " + doc.folder + doc.name + " saved");
         }
     }
-    refreshTabMarker(current_);
+    refreshTabMarker(currentIndex());
     refillMainFileList();
     return saved;
 }
 
-// Writes the current editor's text to path (the suffix rule applied). The
-// save point moves only when the text really reached the disk.
-bool MainWindow::saveSource(const QString& path, bool ask) {
-    const std::string file = sourceFileName(path.toStdString(), settings_.text(Setting::Suffix));
+ProjectEditorState MainWindow::editorState(SourceEditor& ed) const {
+    ProjectEditorState state;
+    state.caretPos = ed.caretPosition();
+    state.scrollBarWidth = static_cast<std::int32_t>(ed.send(QsciScintillaBase::SCI_GETSCROLLWIDTH));
+    state.closedFolds = closedFoldLines(ed);
+    state.bookmarks = bookmarkLines(ed);
+    return state;
+}
+
+// Writes the current editor's text to path (the suffix rule applied) with its
+// project file and binary list. The save point moves only when the text
+// really reached the disk.
+bool MainWindow::saveSource(const std::string& path, bool ask) {
+    const std::string file = sourceFileName(path, settings_.text(Setting::Suffix));
     if (ask && fileSize(file) > 0 &&
         !askYesNo(this, QStringLiteral("Question"), QStringLiteral("File exists, overwrite?"), QMessageBox::Information))
         return false;
     SourceEditor* ed = currentEditor();
-    const std::string error = writeFileAtomic(file, ed->textView());
-    if (!error.empty()) {
+    const BinaryList* list = workspace_.mayWriteBinaryList(binaryListPath(file)) ? &binaries() : nullptr;
+    const SavedSource saved = saveSourceBundle(file, ed->textView(), currentDocument(), editorState(*ed), list);
+    if (!saved.source) {
         showMessage(this, QStringLiteral("Error"),
-                    QStringLiteral("The source could not be saved as %1\n%2").arg(q(file), q(error)),
+                    QStringLiteral("The source could not be saved as %1\n%2").arg(toQ(file), toQ(saved.source.error().detail)),
                     QMessageBox::Critical);
         return false;
     }
     ed->setSavePoint();
-    // The project file and the binary list travel with the source.
-    ProjectEditorState state;
-    state.caretPos = ed->caretPosition();
-    state.scrollBarWidth = static_cast<std::int32_t>(ed->send(QsciScintillaBase::SCI_GETSCROLLWIDTH));
-    state.closedFolds = decodeLineList(closedFoldsAsText(*ed).toStdString());
-    state.bookmarks = decodeLineList(bookmarksAsText(*ed).toStdString());
-    for (const std::string& problem : {writeProjectFile(projectFilePath(file), currentDocument(), state),
-                                       damagedBinaryList_ == binaryListPath(file)
-                                           ? std::string()
-                                           : saveBinaryList(binaryListPath(file), binaries_)})
-        if (!problem.empty()) appendLog("FAIL: " + problem);
+    for (const Error& problem : saved.companions) appendLog("FAIL: " + problem.detail);
     return true;
 }
-
-bool MainWindow::saveSourceFiles(const QString& path) { return saveSource(path, false); }
 
 bool MainWindow::saveCurrentSource() {
     sync();
@@ -294,7 +287,7 @@ void MainWindow::saveModifiedSources() {
 
 void MainWindow::closeDocument() {
     if (!askYesNo(this, QStringLiteral("Closing project"), QStringLiteral("Are you sure?"))) return;
-    const int removed = current_;
+    const int removed = currentIndex();
     saveModifiedSources();
     QWidget* ed = tabs_->widget(removed);
     {
@@ -302,10 +295,9 @@ void MainWindow::closeDocument() {
         tabs_->removeTab(removed);
     }
     delete ed;
-    documents_.erase(documents_.begin() + removed);
-    current_ = -1;
-    if (documents_.empty()) {
-        activateTab(addDocument(quillo::newDocument(programFolder_.toStdString())));
+    workspace_.remove(removed);
+    if (workspace_.empty()) {
+        activateTab(addDocument(quillo::newDocument(state_.programFolder())));
     } else {
         activateTab(std::min(removed, documentCount() - 1));
     }
@@ -315,12 +307,12 @@ void MainWindow::closeDocument() {
 // Moves the current document one tab along. The editor travels with its
 // document, so text, folds, bookmarks and undo history all stay with it.
 void MainWindow::moveDocument(int delta) {
-    const int from = current_;
+    const int from = currentIndex();
     const int to = from + delta;
-    if (to < 0 || to >= documentCount()) return;
+    if (!workspace_.contains(to)) return;
     WaitCursor wait;
     sync();
-    std::swap(documents_[static_cast<std::size_t>(from)], documents_[static_cast<std::size_t>(to)]);
+    workspace_.swap(from, to);
     {
         const QSignalBlocker block(tabs_);
         tabs_->tabBar()->moveTab(from, to);
@@ -329,7 +321,7 @@ void MainWindow::moveDocument(int delta) {
 }
 
 void MainWindow::refreshTabMarker(int index) {
-    if (index < 0 || index >= documentCount()) return;
+    if (!workspace_.contains(index)) return;
     const QString caption = tabs_->tabText(index);
     const bool modified = editor(index)->isModified();
     if (!modified && caption.startsWith('*'))
@@ -344,17 +336,17 @@ void MainWindow::refreshAllMarkers() {
 
 void MainWindow::onEditorNotified() {
     if (sender() != currentEditor()) return;
-    refreshTabMarker(current_);
+    refreshTabMarker(currentIndex());
 }
 
 void MainWindow::onEditorStatus(const EditorStatus& status) {
-    for (int field : {0, 2, 3, 4, 5, 6}) statusField(field)->setText(q(status.field(field)));
+    for (const StatusField field : kEditorStatusFields) setStatusText(field, toQ(status.field(field)));
     renderHelpLine();
 }
 
 void MainWindow::renderHelpLine() {
     if (SourceEditor* ed = currentEditor())
-        strip_->setImage(renderHelpStrip(ed->status().helpLine, strip_->cellWidth(), charset_));
+        strip_->setImage(renderHelpStrip(ed->status().helpLine, strip_->cellWidth(), state_.charset()));
 }
 
 void MainWindow::showBookmarkMenu(int line) {
@@ -364,8 +356,8 @@ void MainWindow::showBookmarkMenu(int line) {
 }
 
 void MainWindow::updateStatusBar() {
-    if (current_ < 0) return;
-    statusField(1)->setText(q(freeMemoryField(currentDocument().freeMemory)));
+    if (!workspace_.hasCurrent()) return;
+    setStatusText(StatusField::FreeMemory, toQ(freeMemoryField(currentDocument().freeMemory)));
 }
 
 }  // namespace quillo

@@ -27,8 +27,9 @@ void MainWindow::storeWindowState() {
 
 bool MainWindow::writeSettingsFile() {
     const std::string path = settingsFilePath(programFolder_.toStdString());
-    const std::string error = writeFileAtomic(path, settings_.write());
-    if (error.empty()) return true;
+    const Status written = writeFileAtomic(path, settings_.write());
+    if (written) return true;
+    const std::string& error = written.error().detail;
     // Nothing else would tell the user that this run's settings are lost.
     std::fprintf(stderr, "Quillo: the settings could not be saved to %s: %s\n", path.c_str(), error.c_str());
     return false;

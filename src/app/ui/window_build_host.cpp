@@ -1,21 +1,19 @@
 #include "app/ui/window_build_host.h"
 
+#include "app/app_state.h"
 #include "app/ui/main_window.h"
+#include "common/ui/qt_text.h"
 #include "pipeline/ui/build_messages.h"
 #include "pipeline/ui/memory_map_window.h"
 #include "editor/ui/source_editor.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QLabel>
-#include <QPlainTextEdit>
-#include <QTabWidget>
 
 namespace quillo {
 
 Document& WindowBuildHost::document() {
     if (!target_) return window_.currentDocument();
-    const int index = window_.sourceTabs()->indexOf(target_);
+    const int index = window_.indexOfEditor(target_);
     return index >= 0 ? window_.document(index) : closed_;
 }
 
@@ -23,29 +21,27 @@ ScintillaMessages* WindowBuildHost::editor() { return target_ ? target_.data() :
 
 const Settings& WindowBuildHost::settings() { return window_.settings(); }
 
-BinaryList& WindowBuildHost::binaries() { return window_.binaryList(); }
+BinaryList& WindowBuildHost::binaries() { return window_.state().binaries(); }
 
-RegionMap& WindowBuildHost::regionMap() { return window_.regionMap(); }
+RegionMap& WindowBuildHost::regionMap() { return window_.state().regionMap(); }
 
-MemoryImage& WindowBuildHost::memoryImage() { return window_.memoryImage(); }
+MemoryImage& WindowBuildHost::memoryImage() { return window_.state().memoryImage(); }
 
-void WindowBuildHost::clearOutput() { window_.outputPanel()->clear(); }
+void WindowBuildHost::clearOutput() { window_.clearOutput(); }
 
 void WindowBuildHost::appendOutput(std::string_view lines) {
     if (lines.empty()) return;
-    window_.appendOutput(QString::fromUtf8(lines.data(), static_cast<qsizetype>(lines.size())));
+    window_.appendOutput(toQ(lines));
 }
 
 void WindowBuildHost::showMessage(const UserMessage& message) { showUserMessage(&window_, message); }
 
-bool WindowBuildHost::saveSource(const std::string& path) {
-    return window_.saveSourceFiles(QString::fromStdString(path));
-}
+bool WindowBuildHost::saveSource(const std::string& path) { return window_.saveSourceFiles(path); }
 
 void WindowBuildHost::markSaved() { window_.refreshAllTabMarkers(); }
 
 void WindowBuildHost::setStatusText(std::string_view text) {
-    window_.statusField(6)->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    window_.setStatusText(StatusField::HelpLine, toQ(text));
 }
 
 void WindowBuildHost::setBusy(bool busy) {
@@ -57,13 +53,13 @@ void WindowBuildHost::setBusy(bool busy) {
         QApplication::setOverrideCursor(Qt::BusyCursor);
     else
         QApplication::restoreOverrideCursor();
-    window_.action(Command::StopBuild)->setEnabled(busy);
+    window_.refreshCommandStates();
 }
 
 void WindowBuildHost::setEmulatorRunning(bool running) { window_.setEnabled(!running); }
 
 void WindowBuildHost::freeMemoryChanged(std::int32_t) { window_.refreshFreeMemory(); }
 
-void WindowBuildHost::showMemoryMap() { quillo::showMemoryMap(&window_, window_.regionMap()); }
+void WindowBuildHost::showMemoryMap() { quillo::showMemoryMap(&window_, window_.state().regionMap()); }
 
 }  // namespace quillo

@@ -1,6 +1,6 @@
 #pragma once
 #include "app/document.h"
-#include "pipeline/ui/build_host.h"
+#include "pipeline/build_host.h"
 
 #include <QPointer>
 
@@ -36,6 +36,8 @@ public:
     void setEmulatorRunning(bool running) override;
     void freeMemoryChanged(std::int32_t freeBytes) override;
     void showMemoryMap() override;
+
+    bool isBusy() const { return busy_; }
 
 private:
     MainWindow& window_;

@@ -1,9 +1,10 @@
 #include "editor/ui/editor_commands.h"
-#include "app/ui/dialogs.h"
+
+#include "common/ui/colour.h"
+#include "common/ui/message_box.h"
 
 #include "app/settings.h"
 #include "editor/keyword_help.h"
-#include "editor/line_list_text.h"
 #include "editor/routine_scan.h"
 #include "editor/structure_commands.h"
 #include "editor/ui/help_viewer.h"
@@ -16,6 +17,15 @@
 namespace quillo {
 
 namespace {
+
+using Sci = QsciScintillaBase;
+
+constexpr Command kEditorCommands[] = {
+    Command::Help, Command::SystemVariables, Command::FindSub, Command::FoldAll, Command::UnfoldAll,
+    Command::AutoRem, Command::AutoUnrem, Command::ForceRefresh, Command::BookmarkAdd, Command::BookmarkRemove,
+    Command::BookmarkRemoveAll, Command::BookmarkNext, Command::BookmarkPrevious, Command::Undo, Command::Redo,
+    Command::Cut, Command::Copy, Command::Paste, Command::ZoomIn, Command::ZoomOut, Command::ZoomReset,
+};
 
 QString lowerWordAtCaret(SourceEditor& editor) { return QString::fromStdString(wordAtCaret(editor)).toLower(); }
 
@@ -47,8 +57,6 @@ KindColours coloursOf(RoutineKind kind) {
 
 }  // namespace
 
-QColor colourFromBgr(int bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
-
 bool runEditorCommand(Command command, SourceEditor& editor, EditorContext& context) {
     switch (command) {
     case Command::Help: showKeywordHelp(lowerWordAtCaret(editor), context.window, context.programFolder); break;
@@ -68,9 +76,34 @@ bool runEditorCommand(Command command, SourceEditor& editor, EditorContext& cont
     case Command::BookmarkPrevious:
         gotoBookmark(editor, context.window, previousBookmark(editor, editor.bookmarkLine()));
         break;
+    case Command::Undo:
+        if (editor.send(Sci::SCI_CANUNDO)) editor.send(Sci::SCI_UNDO);
+        break;
+    case Command::Redo:
+        if (editor.send(Sci::SCI_CANREDO)) editor.send(Sci::SCI_REDO);
+        break;
+    case Command::Cut: editor.send(Sci::SCI_CUT); break;
+    case Command::Copy: editor.send(Sci::SCI_COPY); break;
+    case Command::Paste:
+        if (editor.send(Sci::SCI_CANPASTE)) editor.send(Sci::SCI_PASTE);
+        break;
+    case Command::ZoomIn: editor.send(Sci::SCI_ZOOMIN); break;
+    case Command::ZoomOut: editor.send(Sci::SCI_ZOOMOUT); break;
+    case Command::ZoomReset: editor.send(Sci::SCI_SETZOOM); break;
     default: return false;
     }
     return true;
+}
+
+void registerEditorCommands(CommandRegistry& registry, std::function<SourceEditor*()> currentEditor,
+                            EditorContext context, std::function<void(Command)> afterCommand) {
+    for (const Command command : kEditorCommands) {
+        registry.add(command, [=]() mutable {
+            SourceEditor* editor = currentEditor();
+            if (!editor || !runEditorCommand(command, *editor, context)) return;
+            if (afterCommand) afterCommand(command);
+        });
+    }
 }
 
 void refreshExplorerList(QTreeWidget* list, SourceEditor& editor, const Settings& settings) {
@@ -94,18 +127,9 @@ void findRoutine(SourceEditor& editor, const QString& name) {
     if (line >= 0) gotoLineStart(editor, line);
 }
 
-QString bookmarksAsText(SourceEditor& editor) { return QString::fromStdString(lineListText(bookmarkLines(editor))); }
+void restoreBookmarks(SourceEditor& editor, const std::vector<int>& lines) { applyBookmarkLines(editor, lines); }
 
-QString closedFoldsAsText(SourceEditor& editor) {
-    return QString::fromStdString(lineListText(closedFoldLines(editor)));
-}
-
-void applyBookmarksText(SourceEditor& editor, const QString& text) {
-    applyBookmarkLines(editor, parseLineListText(text.toStdString()));
-}
-
-void applyClosedFoldsText(SourceEditor& editor, const QString& text) {
-    const std::vector<int> lines = parseLineListText(text.toStdString());
+void restoreClosedFolds(SourceEditor& editor, const std::vector<int>& lines) {
     if (lines.empty()) return;
     editor.restyleAll();
     applyClosedFoldLines(editor, lines);

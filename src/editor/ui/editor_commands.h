@@ -1,9 +1,13 @@
 #pragma once
+#include "app/command_registry.h"
 #include "app/commands.h"
+
+#include <functional>
 
 #include <QString>
 
-class QColor;
+#include <vector>
+
 class QTreeWidget;
 class QWidget;
 
@@ -24,7 +28,13 @@ struct EditorContext {
 // ForceRefresh (restyles everything; the caller then refreshes the explorer
 // list) and the Bookmark* commands (on the editor's bookmark line). Returns
 // false when the command is not an editor command, so the window handles it.
+// Undo, Redo, Cut, Copy, Paste and the three zoom commands go to the editor too.
 bool runEditorCommand(Command command, SourceEditor& editor, EditorContext& context);
+
+// Registers those commands: each runs on currentEditor() (nothing when it
+// gives nullptr), then afterCommand tells the window what ran.
+void registerEditorCommands(CommandRegistry& registry, std::function<SourceEditor*()> currentEditor,
+                            EditorContext context, std::function<void(Command)> afterCommand);
 
 // Rescans the SUBs and FUNCTIONs of the editor and refills the explorer list,
 // one item per routine coloured by its kind.
@@ -34,16 +44,11 @@ void refreshExplorerList(QTreeWidget* list, SourceEditor& editor, const Settings
 // there are several); an empty or unknown name does nothing.
 void findRoutine(SourceEditor& editor, const QString& name);
 
-// The project file's forms of the bookmarks and of the folded lines.
-QString bookmarksAsText(SourceEditor& editor);
-QString closedFoldsAsText(SourceEditor& editor);
-// Put them back after loading the text: lines beyond the text, lines that
-// are no fold header and a short trailing entry are ignored. Folds need the
-// fold levels, so the text is restyled first.
-void applyBookmarksText(SourceEditor& editor, const QString& text);
-void applyClosedFoldsText(SourceEditor& editor, const QString& text);
-
-// A Windows colour value 0x00BBGGRR as a QColor.
-QColor colourFromBgr(int bgr);
+// Put saved bookmarks and folds back after loading the text (read them with
+// bookmarkLines() and closedFoldLines()): lines beyond the text and lines
+// that are no fold header are ignored. Folds need the fold levels, so the
+// text is restyled first.
+void restoreBookmarks(SourceEditor& editor, const std::vector<int>& lines);
+void restoreClosedFolds(SourceEditor& editor, const std::vector<int>& lines);
 
 }  // namespace quillo

@@ -1,5 +1,5 @@
 #include "editor/ui/help_viewer.h"
-#include "app/ui/dialogs.h"
+#include "common/ui/message_box.h"
 
 #include "editor/keyword_help.h"
 

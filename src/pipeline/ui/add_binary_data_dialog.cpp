@@ -1,5 +1,7 @@
 #include "pipeline/ui/add_binary_data_dialog.h"
-#include "app/ui/dialogs.h"
+
+#include "common/ui/qt_text.h"
+#include "common/ui/message_box.h"
 
 #include "pipeline/binary_data_writer.h"
 #include "pipeline/ui/build_messages.h"
@@ -92,16 +94,14 @@ void AddBinaryDataDialog::checkFields() {
 void AddBinaryDataDialog::write() {
     const QString path = fileName_->text();
     if (fileExists(path.toStdString())) {
-        QMessageBox ask(QMessageBox::Question, tr("File exists"), path + tr(" exists\nOverwrite?"),
-                        QMessageBox::Yes | QMessageBox::No, this);
-        if (ask.exec() != QMessageBox::Yes) return;
+        if (!askYesNo(this, tr("File exists"), path + tr(" exists\nOverwrite?"))) return;
     }
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(data_.constData());
     const DataWriteResult result = writeDataAsBinary(
         path.toStdString(), {bytes, static_cast<std::size_t>(data_.size())}, start_->value(), bank_->currentIndex(),
         description_->text().toStdString(), static_cast<RegionType>(type_->currentIndex()), list_, map_);
     if (!result.ok()) {
-        showMessage(this, tr("Error"), tr("File ") + path + tr(" cannot be written: ") + QString::fromStdString(result.error),
+        showMessage(this, tr("Error"), tr("File ") + path + tr(" cannot be written: ") + toQ(result.written.error().detail),
                     QMessageBox::Critical);
         return;
     }

@@ -70,28 +70,7 @@ BinaryManagerWindow::BinaryManagerWindow(BinaryList& list, RegionMap& map, QWidg
     layout->addWidget(splitter);
     layout->addLayout(buttons);
 
-    buildMenu();
     refresh();
-}
-
-void BinaryManagerWindow::buildMenu() {
-    menu_ = new QMenu(this);
-    QMenu* add = menu_->addMenu(tr("Add"));
-    connect(add->addAction(tr("binary file")), &QAction::triggered, this, &BinaryManagerWindow::addBinaryFile);
-    connect(add->addAction(tr("Interrupts")), &QAction::triggered, this, &BinaryManagerWindow::interruptsRequested);
-    connect(menu_->addAction(tr("Remove")), &QAction::triggered, this, &BinaryManagerWindow::removeSelected);
-    connect(menu_->addAction(tr("Edit Properties")), &QAction::triggered, this, &BinaryManagerWindow::editSelected);
-    QMenu* packer = menu_->addMenu(tr("Packer"));
-    const auto addPacker = [this, packer](const QString& caption, Packer which) {
-        connect(packer->addAction(caption), &QAction::triggered, this, [this, which] {
-            const int index = selectedIndex();
-            if (index >= 0) emit packRequested(index, which);
-            refresh();
-        });
-    };
-    addPacker(tr("Pack with MegaLZ"), Packer::MegaLZ);
-    addPacker(tr("Pack with ApLib"), Packer::ApLib);
-    addPacker(tr("Pack with Exomizer"), Packer::Exomizer);
 }
 
 void BinaryManagerWindow::refresh() {
@@ -156,6 +135,17 @@ void BinaryManagerWindow::editSelected() {
         if (dialog.exec() == QDialog::Accepted) binaries_[static_cast<std::size_t>(index)] = dialog.record();
     }
     refresh();
+}
+
+void registerBinaryManagerCommands(CommandRegistry& registry, std::function<BinaryManagerWindow*()> window) {
+    const auto on = [window](void (BinaryManagerWindow::*command)()) {
+        return [window, command] {
+            if (BinaryManagerWindow* manager = window()) (manager->*command)();
+        };
+    };
+    registry.add(Command::BinaryAddFile, on(&BinaryManagerWindow::addBinaryFile));
+    registry.add(Command::BinaryRemove, on(&BinaryManagerWindow::removeSelected));
+    registry.add(Command::BinaryEditProperties, on(&BinaryManagerWindow::editSelected));
 }
 
 }  // namespace quillo

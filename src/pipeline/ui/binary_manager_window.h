@@ -1,8 +1,11 @@
 #pragma once
+#include "app/command_registry.h"
 #include "pipeline/binary_list.h"
 #include "pipeline/region_map.h"
 
 #include <QWidget>
+
+#include <functional>
 
 class QAction;
 class QMenu;
@@ -17,7 +20,6 @@ namespace quillo {
 class BinaryManagerWindow : public QWidget {
     Q_OBJECT
 public:
-    enum class Packer { MegaLZ, ApLib, Exomizer };
     enum Column { NameColumn, TypeColumn, FileColumn, AddressColumn, SizeColumn, BankColumn, LoadColumn };
 
     BinaryManagerWindow(BinaryList& list, RegionMap& map, QWidget* parent = nullptr);
@@ -29,8 +31,9 @@ public:
     QTreeWidget* memoryTree() const { return tree_; }
     QTreeWidget* recordList() const { return list_; }
     QMenu* contextMenu() const { return menu_; }
-    // Replaces the list's own context menu (for a menu built elsewhere whose
-    // commands call the functions below); the window does not own it.
+    // The menu for right clicks on the list, built from the menu table by the
+    // window's owner; its commands reach the functions below through
+    // registerBinaryManagerCommands. The window does not own it.
     void setContextMenu(QMenu* menu) { menu_ = menu; }
     // A menu for right clicks on the memory tree; none by default.
     void setTreeContextMenu(QMenu* menu) { treeMenu_ = menu; }
@@ -40,13 +43,7 @@ public:
     void removeSelected();
     void editSelected();
 
-signals:
-    // For the tools that hang off the context menu and are not built in here.
-    void interruptsRequested();
-    void packRequested(int recordIndex, BinaryManagerWindow::Packer packer);
-
 private:
-    void buildMenu();
     void colourRows(QTreeWidgetItem* treeItem);
     int selectedIndex() const;
 
@@ -57,5 +54,9 @@ private:
     QMenu* menu_ = nullptr;
     QMenu* treeMenu_ = nullptr;
 };
+
+// The commands of the list's context menu, carried out by window() when it
+// gives one.
+void registerBinaryManagerCommands(CommandRegistry& registry, std::function<BinaryManagerWindow*()> window);
 
 }  // namespace quillo

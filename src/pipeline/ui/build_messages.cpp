@@ -1,5 +1,5 @@
 #include "pipeline/ui/build_messages.h"
-#include "app/ui/dialogs.h"
+#include "common/ui/message_box.h"
 
 #include "pipeline/target_file_check.h"
 
@@ -9,15 +9,6 @@ namespace quillo {
 
 namespace {
 
-QMessageBox::Icon iconOf(UserMessage::Icon icon) {
-    switch (icon) {
-    case UserMessage::Icon::Information: return QMessageBox::Information;
-    case UserMessage::Icon::Warning: return QMessageBox::Warning;
-    case UserMessage::Icon::Error: return QMessageBox::Critical;
-    }
-    return QMessageBox::Warning;
-}
-
 QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 void show(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text) {
@@ -25,14 +16,6 @@ void show(QWidget* parent, QMessageBox::Icon icon, const QString& title, const Q
 }
 
 }  // namespace
-
-void showUserMessage(QWidget* parent, const UserMessage& message) {
-    show(parent, iconOf(message.icon), QString::fromStdString(message.title), QString::fromStdString(message.text));
-}
-
-void showUserMessages(QWidget* parent, const std::vector<UserMessage>& messages) {
-    for (const UserMessage& m : messages) showUserMessage(parent, m);
-}
 
 void showRegionWarning(QWidget* parent, RegionStatus status) {
     if (status == RegionStatus::Registered) return;

@@ -1,6 +1,6 @@
 #pragma once
 #include "pipeline/region_map.h"
-#include "pipeline/user_message.h"
+#include "common/ui/message_box.h"
 
 #include <QString>
 
@@ -10,9 +10,6 @@ class QWidget;
 
 namespace quillo {
 
-// Shows a message collected by the core in a message box.
-void showUserMessage(QWidget* parent, const UserMessage& message);
-void showUserMessages(QWidget* parent, const std::vector<UserMessage>& messages);
 
 // "Warning!!!" with the collision (or out-of-range) text; nothing when the
 // region was registered.

@@ -1,134 +1,29 @@
 #include "pipeline/ui/build_pipeline.h"
 
-#include "app/settings.h"
-#include "pipeline/bmi_file.h"
-#include "pipeline/compiler_annotations.h"
-#include "pipeline/emulator_command.h"
-#include "pipeline/free_memory.h"
-#include "pipeline/tape_layout.h"
-#include "pipeline/ui/build_host.h"
-#include "common/file_io.h"
-#include "common/log_line.h"
-#include "common/sci_constants.h"
-
-#include <algorithm>
-#include <filesystem>
+#include "common/ui/qt_text.h"
+#include "pipeline/build_host.h"
 
 namespace quillo {
 
-using namespace sci;
-
-namespace {
-
-constexpr std::string_view kCompilingStatus = "Compiling...";
-
-std::string joined(const std::vector<std::string>& lines, std::string_view separator) {
-    std::size_t size = 0;
-    for (const std::string& l : lines) size += l.size() + separator.size();
-    std::string text;
-    text.reserve(size);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i > 0) text += separator;
-        text += lines[i];
-    }
-    return text;
-}
-
-// Lines as the editor counts them: one more than the line ends.
-long long countLines(std::string_view text) {
-    long long lines = 1;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n') ++lines;
-        else if (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')) ++lines;
-    }
-    return lines;
-}
-
-UserMessage errorBox(std::string_view title, std::string_view text) {
-    return {UserMessage::Icon::Error, std::string(title), std::string(text)};
-}
-
-}  // namespace
-
-BuildPipeline::BuildPipeline(BuildHost& host, QObject* parent) : QObject(parent), host_(host) {
-    connect(&compiler_, &BuildRunner::finished, this, &BuildPipeline::onCompilerFinished);
-    connect(&version_, &BuildRunner::finished, this,
-            [this](BuildRunner::Outcome outcome, int) { onVersionFinished(outcome); });
+BuildPipeline::BuildPipeline(BuildHost& host, QObject* parent) : QObject(parent), host_(host), session_(host) {
+    connect(&compiler_, &ProcessRunner::finished, this, &BuildPipeline::onCompilerFinished);
+    connect(&version_, &ProcessRunner::finished, this,
+            [this](ProcessOutcome outcome, int) { onVersionFinished(outcome); });
     connect(&launcher_, &EmulatorLauncher::finished, this, &BuildPipeline::onEmulatorFinished);
 }
 
 BuildPipeline::~BuildPipeline() = default;
 
-void BuildPipeline::log(const std::string& text) { host_.appendOutput(logLine(text)); }
-
 bool BuildPipeline::build() {
     if (isBusy()) return false;
-    const Settings& settings = host_.settings();
-    doc_ = host_.document();
-    binaries_ = host_.binaries();
-    paths_ = buildPaths(doc_, settings.text(Setting::Suffix));
-    report_ = BuildReport{};
     runAfterBuild_ = false;
-
-    const std::string bmiPath = binaryListPath(paths_.outputBase);
-    const std::string bmiError = saveBinaryList(bmiPath, binaries_);
-
-    ScintillaMessages* editor = host_.editor();
-    const bool saved = host_.saveSource(paths_.source);
-    if (saved) log("source " + paths_.source + " saved");
-    if (editor) {
-        doc_.caretPos = static_cast<std::int32_t>(editor->send(SCI_GETCURRENTPOS));
-        host_.document().caretPos = doc_.caretPos;
-    }
-
-    RegionMap& map = host_.regionMap();
-    map.clear();
-    map.registerFixedRegions();
-    // Annotations go with the markers: an earlier build's boxes must not
-    // outlive its markers when this build produces no messages.
-    if (editor) clearCompilerMarks(*editor);
-    host_.clearOutput();
-    if (!bmiError.empty()) log("FAIL: cannot write binary list " + bmiPath + ": " + bmiError);
-
-    clock_.start();
-    long long lineCount = 0;
-    if (editor) lineCount = editor->send(SCI_GETLINECOUNT);
-    else if (const ReadResult text = readFile(paths_.source, kMaxSourceSize); text.ok())
-        lineCount = countLines({reinterpret_cast<const char*>(text.data.data()), text.data.size()});
-
-    const std::string& compiler = selectedCompiler(settings);
-    command_ = compilerCommand(doc_, paths_, compiler);
-    if (writesTape(doc_.outputType)) tapeExtension_ = outputKind(doc_.outputType).tapeExtension;
-
-    host_.setBusy(true);
-    if (editor) editor->send(SCI_SETCURSOR, static_cast<std::uintptr_t>(SC_CURSORWAIT));
-    log("Compilation starts(" + std::to_string(lineCount) + " Lines) ");
-
-    if (!saved || fileSize(paths_.source) <= 0) {
-        log("Source " + paths_.source + " not saved. FAIL: cannot write source in directory (directory exists?)");
-    } else {
-        log("Source " + paths_.source + " saved");
-        host_.markSaved();
-    }
-    if (!host_.saveSource(paths_.sourceCopy) || fileSize(paths_.sourceCopy) <= 0)
-        log("FAIL: cannot write source in temporary directory (directory exists?)");
-    log(command_.logText);
-
-    // The compiler writes nothing on an error; an earlier build's output
-    // left in place would be taken for this build's and put on the tape.
-    std::error_code ignored;
-    if (std::filesystem::is_regular_file(paths_.compiledFile, ignored))
-        std::filesystem::remove(paths_.compiledFile, ignored);
-
+    const BuildSession::Start start = session_.begin();
     building_ = true;
-    host_.setStatusText(kCompilingStatus);
-    // python3 starts even when the script is missing; a missing compiler is
-    // a compiler that cannot be started.
-    if (isPythonScript(compiler) && !compilerPresent(compiler))
+    if (!start.startable)
         QMetaObject::invokeMethod(
-            this, [this] { onCompilerFinished(BuildRunner::Outcome::FailedToStart, -1); }, Qt::QueuedConnection);
+            this, [this] { onCompilerFinished(ProcessOutcome::FailedToStart, -1); }, Qt::QueuedConnection);
     else
-        compiler_.start(command_.program, command_.arguments, command_.workingFolder);
+        compiler_.start(start.command.program, start.command.arguments, start.command.workingFolder);
     return true;
 }
 
@@ -143,89 +38,11 @@ void BuildPipeline::stop() {
     version_.stop();
 }
 
-void BuildPipeline::onCompilerFinished(BuildRunner::Outcome outcome, int exitCode) {
+void BuildPipeline::onCompilerFinished(ProcessOutcome outcome, int exitCode) {
     if (!building_) return;
-    host_.setStatusText({});
-    switch (outcome) {
-    case BuildRunner::Outcome::FailedToStart:
-        report_.exitCode = kNotStarted;
-        host_.showMessage(errorBox(kCompilerErrorTitle, kCompilerErrorText));
-        break;
-    case BuildRunner::Outcome::Stopped:
-        report_.exitCode = kStopped;
-        showCompilerOutput(outcome, exitCode);
-        log("FAIL: Compilation stopped");
-        break;
-    case BuildRunner::Outcome::Crashed:
-        report_.exitCode = kCrashed;
-        showCompilerOutput(outcome, exitCode);
-        log("FAIL: Compiler crashed");
-        markMessages();
-        break;
-    case BuildRunner::Outcome::Exited:
-        report_.exitCode = exitCode;
-        showCompilerOutput(outcome, exitCode);
-        log(exitCode == 0 ? "Done: Compilation successfull" : ": Compilation failed");
-        markMessages();
-        break;
-    }
-    finishBuild();
-}
-
-// Standard output, standard output again behind the log prefix with the exit
-// code, then standard error: shown for every exit code, since the compiler
-// explains command-line and assembler failures there too.
-void BuildPipeline::showCompilerOutput(BuildRunner::Outcome outcome, int exitCode) {
-    const std::vector<std::string>& out = compiler_.outputLines();
-    if (!out.empty()) host_.appendOutput(joined(out, "\n"));
-    if (outcome == BuildRunner::Outcome::Exited) {
-        std::vector<std::string> withCode = out;
-        withCode.push_back("Exit code: " + std::to_string(exitCode));
-        host_.appendOutput(logLine(joined(withCode, "\n")));
-    }
-    const std::vector<std::string>& err = compiler_.errorLines();
-    if (!err.empty()) host_.appendOutput(joined(err, "\n"));
-}
-
-void BuildPipeline::markMessages() {
-    std::vector<std::string> lines = compiler_.outputLines();
-    const std::vector<std::string>& err = compiler_.errorLines();
-    lines.insert(lines.end(), err.begin(), err.end());
-    const CompiledFiles files{paths_.sourceFolder, {paths_.sourceCopy, paths_.source}};
-    report_.messages = parseCompilerOutput(lines, files);
-    if (ScintillaMessages* editor = host_.editor())
-        applyCompilerMessages(*editor, report_.messages, host_.settings().integer(Setting::Error_Annotations) != 0);
-    if (report_.exitCode != 0) host_.showMessage(errorBox(kCompileFailedTitle, kCompileFailedText));
-}
-
-void BuildPipeline::finishBuild() {
-    ScintillaMessages* editor = host_.editor();
-    const bool stopped = report_.exitCode == kStopped;
-    const long long compiledSize = fileSize(paths_.compiledFile);
-    report_.compiledFileWritten = compiledSize > 0;
-    if (!stopped && !report_.compiledFileWritten)
-        log("FAIL: Compiler cannot write output file in directory (Protected Or does Not exist?)");
-    host_.setBusy(false);
-
-    report_.freeBytes = freeBytes(doc_.prgStart, compiledSize, doc_.heapsize, doc_.outputType);
-    doc_.freeMemory = report_.freeBytes;
-    if (editor) editor->send(SCI_SETCURSOR, static_cast<std::uintptr_t>(SC_CURSORNORMAL));
-    report_.milliseconds = clock_.elapsed();
-    log("Compilation time: " + std::to_string(report_.milliseconds) + "ms");
-
-    if (!stopped) {
-        TapeOutcome tape = writeTape(doc_, paths_, binaries_, host_.memoryImage(), host_.regionMap());
-        report_.tapePath = tape.tapePath;
-        report_.tapeWritten = tape.written;
-        for (const std::string& line : tape.placed.log) log(line);
-        for (const UserMessage& m : tape.placed.messages) host_.showMessage(m);
-        host_.document().freeMemory = report_.freeBytes;
-        host_.freeMemoryChanged(report_.freeBytes);
-        if (doc_.displayMap != 0) host_.showMemoryMap();
-    }
-
+    session_.finish(outcome, exitCode, compiler_.outputLines(), compiler_.errorLines());
     building_ = false;
-    const int code = report_.exitCode;
+    const int code = lastExitCode();
     emit finished(code);
     if (runAfterBuild_ && code == 0) run();
     runAfterBuild_ = false;
@@ -233,43 +50,29 @@ void BuildPipeline::finishBuild() {
 
 bool BuildPipeline::run() {
     if (isBusy()) return false;
-    const Settings& settings = host_.settings();
-    const Document& doc = host_.document();
-    const BuildPaths paths = buildPaths(doc, settings.text(Setting::Suffix));
-    const EmulatorCommand command = emulatorCommand(settings, doc, paths.outputBase, tapeExtension_);
-    host_.appendOutput(command.panelLine);
-    emulatorCaret_ = doc.caretPos;
-    host_.setEmulatorRunning(true);
+    const EmulatorCommand command = session_.beginRun();
     launcher_.start(command.program, command.tapeFile, command.workingFolder);
     return true;
 }
 
 void BuildPipeline::onEmulatorFinished(bool started) {
-    host_.setEmulatorRunning(false);
-    if (ScintillaMessages* editor = host_.editor())
-        editor->send(SCI_GOTOPOS, static_cast<std::uintptr_t>(std::max(emulatorCaret_, 0)));
-    if (!started) host_.showMessage(errorBox(kEmulatorErrorTitle, kEmulatorErrorText));
+    session_.finishRun(started);
     emit emulatorFinished(started);
 }
 
 void BuildPipeline::checkVersion() {
     if (version_.isRunning()) return;
-    const std::string& compiler = selectedCompiler(host_.settings());
-    if (!compilerPresent(compiler)) {
-        host_.appendOutput("ZX Basic Compiler not found");
-        emit versionChecked(QStringLiteral("ZX Basic Compiler not found"));
+    const std::optional<CompilerCommand> command = session_.beginVersionCheck();
+    if (!command) {
+        emit versionChecked(toQ(kCompilerNotFound));
         return;
     }
-    const CompilerCommand command = versionCommand(compiler);
-    version_.start(command.program, command.arguments, {});
+    version_.start(command->program, command->arguments, {});
 }
 
-void BuildPipeline::onVersionFinished(BuildRunner::Outcome outcome) {
-    if (outcome == BuildRunner::Outcome::FailedToStart || outcome == BuildRunner::Outcome::Stopped) return;
-    const std::string line = "ZX Basic Compiler version: " + joined(version_.outputLines(), "") +
-                             " (at least version 1.3.0 s975 is needed)";
-    host_.appendOutput(line);
-    emit versionChecked(QString::fromLocal8Bit(line.data(), static_cast<qsizetype>(line.size())));
+void BuildPipeline::onVersionFinished(ProcessOutcome outcome) {
+    if (outcome == ProcessOutcome::FailedToStart || outcome == ProcessOutcome::Stopped) return;
+    emit versionChecked(toQ(session_.finishVersionCheck(version_.outputLines())));
 }
 
 }  // namespace quillo

@@ -1,6 +1,7 @@
 #pragma once
+#include "common/ui/process_runner.h"
+
 #include <QObject>
-#include <QProcess>
 #include <QString>
 
 #include <string>
@@ -30,14 +31,14 @@ signals:
     void finished(bool started);
 
 private:
-    void launch(const QString& program, const QStringList& arguments);
-    void onError(QProcess::ProcessError error);
+    void launch(const std::string& program);
+    void onFinished(ProcessOutcome outcome);
     void end(bool started);
 
-    QProcess* process_ = nullptr;
+    ProcessRunner runner_;
     QString opener_ = QStringLiteral("xdg-open");
-    QString tapeFile_;
-    QString folder_;
+    std::string tapeFile_;
+    std::string folder_;
     bool running_ = false;
     bool triedOpener_ = false;
 };

@@ -1,9 +1,7 @@
 #include "pipeline/ui/headless_build.h"
 
-#include "app/project_file.h"
-#include "pipeline/bmi_file.h"
+#include "app/source_bundle.h"
 #include "pipeline/ui/build_pipeline.h"
-#include "common/file_io.h"
 #include "common/log_line.h"
 
 #include <QEventLoop>
@@ -35,20 +33,16 @@ HeadlessBuildHost::HeadlessBuildHost(const Settings& settings, const std::string
 HeadlessBuildHost::~HeadlessBuildHost() = default;
 
 std::string HeadlessBuildHost::load() {
-    const ReadResult read = readFile(sourcePath_, kMaxSourceSize);
-    switch (read.status) {
-    case ReadResult::Status::Ok: break;
-    case ReadResult::Status::TooLarge:
-        return sourcePath_ + " is larger than " + std::to_string(kMaxSourceSize) + " bytes";
-    default: return "cannot read " + sourcePath_;
+    Result<LoadedSource> loaded = loadSourceBundle(sourcePath_, Document{});
+    if (!loaded) {
+        const Error& error = loaded.error();
+        if (error.code == ErrorCode::TooLarge)
+            return sourcePath_ + " is larger than " + std::to_string(kMaxSourceSize) + " bytes";
+        return "cannot read " + sourcePath_;
     }
-    text_.assign(reinterpret_cast<const char*>(read.data.data()), read.data.size());
-    doc_ = Document{};
-    editorState_ = readProjectFile(projectFilePath(sourcePath_), doc_);
-    doc_.folder = folderOf(sourcePath_);
-    doc_.name = documentName(sourcePath_);
-    const std::string error = loadBinaryList(sourcePath_ + ".bmi", binaries_);
-    if (!error.empty()) return "cannot read the binary list " + sourcePath_ + ".bmi: " + error;
+    if (!loaded->binaryList)
+        return "cannot read the binary list " + loaded->binaryListPath + ": " + loaded->binaryList.error().detail;
+    bundle_ = std::move(loaded->bundle);
     return {};
 }
 
@@ -70,13 +64,12 @@ void HeadlessBuildHost::showMessage(const UserMessage& message) {
 // As the window saves: the text under the configured suffix, with its project
 // file (folds, bookmarks and caret as read) and binary list beside it.
 bool HeadlessBuildHost::saveSource(const std::string& path) {
-    if (const std::string error = writeFileAtomic(path, text_); !error.empty()) {
-        err_ << "Error: cannot write " << path << ": " << error << '\n';
+    const SavedSource saved = saveSourceBundle(path, bundle_.text, bundle_.document, bundle_.editor, &bundle_.binaries);
+    if (!saved.source) {
+        err_ << "Error: cannot write " << path << ": " << saved.source.error().detail << '\n';
         return false;
     }
-    for (const std::string& error : {writeProjectFile(projectFilePath(path), doc_, editorState_),
-                                     saveBinaryList(binaryListPath(path), binaries_)})
-        if (!error.empty()) err_ << "Error: " << error << '\n';
+    for (const Error& error : saved.companions) err_ << "Error: " << error.detail << '\n';
     return true;
 }
 

@@ -1,11 +1,10 @@
 #pragma once
-#include "app/document.h"
-#include "app/project_file.h"
+#include "app/source_bundle.h"
 #include "app/settings.h"
 #include "pipeline/binary_list.h"
 #include "pipeline/memory_image.h"
 #include "pipeline/region_map.h"
-#include "pipeline/ui/build_host.h"
+#include "pipeline/build_host.h"
 
 #include <iosfwd>
 #include <memory>
@@ -29,10 +28,10 @@ public:
     // the binary list beside it. Empty on success, else the reason.
     std::string load();
 
-    Document& document() override { return doc_; }
+    Document& document() override { return bundle_.document; }
     ScintillaMessages* editor() override { return nullptr; }
     const Settings& settings() override { return settings_; }
-    BinaryList& binaries() override { return binaries_; }
+    BinaryList& binaries() override { return bundle_.binaries; }
     RegionMap& regionMap() override { return *map_; }
     MemoryImage& memoryImage() override { return *image_; }
 
@@ -46,10 +45,7 @@ public:
 private:
     Settings settings_;
     std::string sourcePath_;
-    std::string text_;
-    Document doc_;
-    ProjectEditorState editorState_;
-    BinaryList binaries_;
+    SourceBundle bundle_;
     std::unique_ptr<RegionMap> map_;
     std::unique_ptr<MemoryImage> image_;
     std::ostream& out_;

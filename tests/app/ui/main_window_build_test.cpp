@@ -4,6 +4,7 @@
 #include "pipeline/ui/build_pipeline.h"
 #include "editor/ui/source_editor.h"
 #include "app/ui/window_fixture.h"
+#include <QTreeWidget>
 
 #include <QAction>
 #include <QLabel>
@@ -17,6 +18,7 @@
 
 using namespace quillo;
 using quillo::test::WindowFixture;
+using quillo::test::named;
 
 namespace {
 
@@ -50,7 +52,7 @@ private slots:
     }
 
     void theVersionCheckRunsAtStartUp() {
-        QTRY_VERIFY_WITH_TIMEOUT(w().outputPanel()->toPlainText().contains("zxbc.py 1.17.2"), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(named<QPlainTextEdit>(&w(), "outputPanel")->toPlainText().contains("zxbc.py 1.17.2"), 10000);
     }
 
     void f9SavesCompilesAndWritesTheTape() {
@@ -66,9 +68,9 @@ private slots:
         QCOMPARE(f->home.read("game/game.qlo"), QByteArray("5 CLS\n10 PRINT \"HELLO\"\n"));
         QVERIFY(QFile::exists(f->home.file("game/game.qlo.cfg")));
         QVERIFY(QFile::exists(f->home.file("game/output.tap")));
-        QCOMPARE(w().sourceTabs()->tabText(0), QString("game"));
+        QCOMPARE(named<QTabWidget>(&w(), "sourceTabs")->tabText(0), QString("game"));
         QVERIFY(!w().action(Command::StopBuild)->isEnabled());
-        QVERIFY(w().statusField(1)->text().startsWith("FreeMem: "));
+        QVERIFY(named<QLabel>(&w(), QStringLiteral("statusField%1").arg(1))->text().startsWith("FreeMem: "));
     }
 
     void errorsMarkTheLinesAndSayErrorsOccured() {
@@ -78,7 +80,7 @@ private slots:
         w().runCommand(Command::Compile);
         QVERIFY(waitForBuild());
         QTRY_COMPARE(f->answers.titles(), QStringList({"Errors occured"}));
-        QVERIFY(w().outputPanel()->toPlainText().contains(":2: error: Syntax Error"));
+        QVERIFY(named<QPlainTextEdit>(&w(), "outputPanel")->toPlainText().contains(":2: error: Syntax Error"));
         QCOMPARE(w().currentEditor()->send(Sci::SCI_MARKERGET, 1) & 2, 2);  // marker 1 on line 2
     }
 
@@ -122,7 +124,7 @@ private slots:
         w().runCommand(Command::Compile);
         QVERIFY(waitForBuild(60000));
         qunsetenv("FAKE_ZXBC_FLOOD_MB");
-        QVERIFY(w().outputPanel()->document()->characterCount() > 2'000'000);
+        QVERIFY(named<QPlainTextEdit>(&w(), "outputPanel")->document()->characterCount() > 2'000'000);
     }
 
     void f11RunsTheEmulatorOnTheTapeWithTheWindowDisabledMeanwhile() {

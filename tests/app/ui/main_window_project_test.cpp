@@ -7,6 +7,8 @@
 #include "pipeline/ui/binary_manager_window.h"
 #include "editor/ui/source_editor.h"
 #include "app/ui/window_fixture.h"
+#include <QLabel>
+#include <QPlainTextEdit>
 
 #include <QAction>
 #include <QComboBox>
@@ -19,6 +21,7 @@
 
 using namespace quillo;
 using quillo::test::WindowFixture;
+using quillo::test::named;
 
 namespace {
 
@@ -78,7 +81,7 @@ private slots:
     void menuItemsReachTheEditorCommands() {
         ed()->setTextBytes("SUB a()\n  CLS\nEND SUB\nSUB b()\nEND SUB\n");
         w().action(Command::ForceRefresh)->trigger();
-        QCOMPARE(w().explorerList()->topLevelItemCount(), 2);
+        QCOMPARE(named<QTreeWidget>(&w(), "explorerList")->topLevelItemCount(), 2);
         w().action(Command::FoldAll)->trigger();
         QCOMPARE(ed()->send(Sci::SCI_GETFOLDEXPANDED, 0), 0);
         QCOMPARE(ed()->send(Sci::SCI_GETLINEVISIBLE, 1), 0);
@@ -115,10 +118,10 @@ private slots:
         ed()->setCaretPosition(static_cast<int>(ed()->textLength() - 7));  // on "max"
         QTest::keyClick(ed(), Qt::Key_F3, Qt::ShiftModifier);
         QCOMPARE(ed()->send(Sci::SCI_LINEFROMPOSITION, static_cast<std::uintptr_t>(ed()->caretPosition())), 2);
-        w().sidePanel()->setCurrentIndex(2);
-        QCOMPARE(w().explorerList()->topLevelItemCount(), 2);
-        QCOMPARE(w().explorerList()->topLevelItem(0)->text(0), QString("Init"));
-        QCOMPARE(w().explorerList()->topLevelItem(1)->text(0), QString("Max"));
+        named<QTabWidget>(&w(), "sidePanel")->setCurrentIndex(2);
+        QCOMPARE(named<QTreeWidget>(&w(), "explorerList")->topLevelItemCount(), 2);
+        QCOMPARE(named<QTreeWidget>(&w(), "explorerList")->topLevelItem(0)->text(0), QString("Init"));
+        QCOMPARE(named<QTreeWidget>(&w(), "explorerList")->topLevelItem(1)->text(0), QString("Max"));
     }
 
     void savingWritesTheProjectFileAndBinaryListBesideTheSource() {
@@ -130,7 +133,7 @@ private slots:
         start->clear();
         QTest::keyClicks(start, "32768");
         w().findChild<QComboBox*>("UsedEmulator")->setCurrentIndex(3);
-        w().binaryList().push_back(record("/data/tiles.bin", 40000, 512));
+        w().state().binaries().push_back(record("/data/tiles.bin", 40000, 512));
         ed()->send(Sci::SCI_MARKERADD, 1, 0);
         w().runCommand(Command::Save);
 
@@ -143,7 +146,7 @@ private slots:
         QVERIFY(cfg.contains("\r\nUsedEmulator = 3\r\n"));
         QVERIFY(cfg.contains("\r\nBookmarks = 00000001\r\n"));
         BinaryList saved;
-        QCOMPARE(loadBinaryList(f->home.file("src/game.qlo.bmi").toStdString(), saved), std::string());
+        QVERIFY(loadBinaryList(f->home.file("src/game.qlo.bmi").toStdString(), saved).ok());
         QCOMPARE(saved.size(), std::size_t(1));
         QCOMPARE(saved[0].start, 40000);
 
@@ -153,19 +156,19 @@ private slots:
         QCOMPARE(w().currentDocument().prgStart, 32768);
         QCOMPARE(w().findChild<QLineEdit*>("PrgStart")->text(), QString("32768"));
         QCOMPARE(ed()->send(Sci::SCI_MARKERGET, 1) & 1, 1);
-        QCOMPARE(w().binaryList().size(), std::size_t(1));
+        QCOMPARE(w().state().binaries().size(), std::size_t(1));
     }
 
     void leavingATabWritesItsBinaryListAndTheNewTabReadsItsOwn() {
-        w().binaryList().push_back(record("/data/a.bin", 30000, 10));
+        w().state().binaries().push_back(record("/data/a.bin", 30000, 10));
         w().runCommand(Command::New);
-        QVERIFY2(w().binaryList().empty(), "the new document has no list of its own yet");
-        w().binaryList().push_back(record("/data/b.bin", 50000, 20));
-        w().sourceTabs()->setCurrentIndex(0);
-        QCOMPARE(w().binaryList().size(), std::size_t(1));
-        QCOMPARE(w().binaryList()[0].file, std::string("/data/a.bin"));
+        QVERIFY2(w().state().binaries().empty(), "the new document has no list of its own yet");
+        w().state().binaries().push_back(record("/data/b.bin", 50000, 20));
+        named<QTabWidget>(&w(), "sourceTabs")->setCurrentIndex(0);
+        QCOMPARE(w().state().binaries().size(), std::size_t(1));
+        QCOMPARE(w().state().binaries()[0].file, std::string("/data/a.bin"));
         BinaryList second;
-        QCOMPARE(loadBinaryList(binaryListPath(w().document(1).outputFile), second), std::string());
+        QVERIFY(loadBinaryList(binaryListPath(w().document(1).outputFile), second).ok());
         QCOMPARE(second.at(0).file, std::string("/data/b.bin"));
     }
 
@@ -184,7 +187,7 @@ private slots:
     }
 
     void theBinaryManagerOpensFromTheToolsMenu() {
-        w().binaryList().push_back(record("/data/tiles.bin", 40000, 512));
+        w().state().binaries().push_back(record("/data/tiles.bin", 40000, 512));
         w().runCommand(Command::BinaryManager);
         BinaryManagerWindow* manager = w().binaryManager();
         QVERIFY(manager && manager->isVisible());

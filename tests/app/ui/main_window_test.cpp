@@ -22,6 +22,7 @@
 
 using namespace quillo;
 using quillo::test::WindowFixture;
+using quillo::test::named;
 
 namespace {
 
@@ -29,7 +30,7 @@ using Sci = QsciScintillaBase;
 
 QAction* findMenuAction(QWidget* menu, const QString& caption) {
     for (QAction* a : menu->actions()) {
-        if (a->text() == caption) return a;
+        if (a->text().section(QLatin1Char('\t'), 0, 0) == caption) return a;
         if (a->menu())
             if (QAction* found = findMenuAction(a->menu(), caption)) return found;
     }
@@ -75,6 +76,7 @@ private slots:
         QCOMPARE(w().action(Command::ZoomIn)->shortcut(),
                  QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Plus)));
         QCOMPARE(w().action(Command::AutoRem)->text(), QString("Auto-REM selected\tCtrl+b"));
+        QCOMPARE(w().action(Command::Save)->shortcut(), QKeySequence(QKeySequence::Save));
         QVERIFY(w().action(Command::UsePrimaryCompiler)->isChecked());
         QVERIFY(!w().action(Command::UseSecondaryCompiler)->isChecked());
         w().action(Command::UseSecondaryCompiler)->trigger();
@@ -99,16 +101,16 @@ private slots:
         QCOMPARE(w().findChild<QAction*>("tool_properties")->isEnabled(), false);
 
         const int widths[] = {160, 100, 30, 30, 60, 20};
-        for (int i = 0; i < 6; ++i) QCOMPARE(w().statusField(i)->width(), widths[i]);
-        QCOMPARE(w().statusField(1)->text(), QString("FreeMem: 41536"));
+        for (int i = 0; i < 6; ++i) QCOMPARE(named<QLabel>(&w(), QStringLiteral("statusField%1").arg(i))->width(), widths[i]);
+        QCOMPARE(named<QLabel>(&w(), QStringLiteral("statusField%1").arg(1))->text(), QString("FreeMem: 41536"));
 
-        QCOMPARE(w().sidePanel()->count(), 3);
-        QCOMPARE(w().sidePanel()->tabText(0), QString("Project"));
-        QCOMPARE(w().sidePanel()->tabText(1), QString("Project 2"));
-        QCOMPARE(w().sidePanel()->tabText(2), QString("Book"));
-        QCOMPARE(w().explorerList()->headerItem()->text(0), QString("Bookmark name"));
-        QCOMPARE(w().sourceTabs()->tabText(0), QString("new"));
-        QVERIFY(w().outputPanel()->toPlainText().startsWith("Quillo version: 0.5 r0A Alpha"));
+        QCOMPARE(named<QTabWidget>(&w(), "sidePanel")->count(), 3);
+        QCOMPARE(named<QTabWidget>(&w(), "sidePanel")->tabText(0), QString("Project"));
+        QCOMPARE(named<QTabWidget>(&w(), "sidePanel")->tabText(1), QString("Project 2"));
+        QCOMPARE(named<QTabWidget>(&w(), "sidePanel")->tabText(2), QString("Book"));
+        QCOMPARE(named<QTreeWidget>(&w(), "explorerList")->headerItem()->text(0), QString("Bookmark name"));
+        QCOMPARE(named<QTabWidget>(&w(), "sourceTabs")->tabText(0), QString("new"));
+        QVERIFY(named<QPlainTextEdit>(&w(), "outputPanel")->toPlainText().startsWith("Quillo version: 0.5 r0A Alpha"));
         QVERIFY(w().windowTitle().startsWith("Quillo v. 0.5 r0A Alpha."));
     }
 
@@ -129,7 +131,7 @@ private slots:
         f->home.write("src/other.bas", "20 GOTO 10\r\n");
         QVERIFY(w().openSourceFile(f->home.file("src/game.bas")));
         QCOMPARE(w().documentCount(), 1);
-        QCOMPARE(w().sourceTabs()->tabText(0), QString("game"));
+        QCOMPARE(named<QTabWidget>(&w(), "sourceTabs")->tabText(0), QString("game"));
         QCOMPARE(text(w().currentEditor()), QByteArray("10 PRINT \"HI\"\r\n"));
         QCOMPARE(QString::fromStdString(w().currentDocument().folder), f->home.file("src/"));
         QCOMPARE(QString::fromStdString(f->settings.text(Setting::LastDir)), f->home.file("src/"));
@@ -138,9 +140,9 @@ private slots:
         QVERIFY(w().openSourceFile(f->home.file("src/other.bas")));
         QCOMPARE(w().documentCount(), 2);
         QCOMPARE(w().currentIndex(), 1);
-        QCOMPARE(w().sourceTabs()->tabText(1), QString("other"));
-        QVERIFY(w().outputPanel()->toPlainText().contains("-> Loading source"));
-        QVERIFY(w().outputPanel()->toPlainText().contains("-> Finished"));
+        QCOMPARE(named<QTabWidget>(&w(), "sourceTabs")->tabText(1), QString("other"));
+        QVERIFY(named<QPlainTextEdit>(&w(), "outputPanel")->toPlainText().contains("-> Loading source"));
+        QVERIFY(named<QPlainTextEdit>(&w(), "outputPanel")->toPlainText().contains("-> Finished"));
     }
 
     void openThroughTheRequesterAndCancel() {
@@ -148,10 +150,10 @@ private slots:
         f->answers.answerFile(QString());
         w().runCommand(Command::Open);
         QCOMPARE(f->answers.titles(), QStringList({"Load source code"}));
-        QCOMPARE(w().sourceTabs()->tabText(0), QString("new"));
+        QCOMPARE(named<QTabWidget>(&w(), "sourceTabs")->tabText(0), QString("new"));
         f->answers.answerFile(f->home.file("src/game.bas"));
         w().runCommand(Command::Open);
-        QCOMPARE(w().sourceTabs()->tabText(0), QString("game"));
+        QCOMPARE(named<QTabWidget>(&w(), "sourceTabs")->tabText(0), QString("game"));
     }
 
     void loadingKeepsZeroBytesAndUndoGoesBackToTheTextBefore() {
@@ -180,15 +182,15 @@ private slots:
     void saveWritesExactlyTheTextUnderTheSuffixAndMovesTheMarker() {
         f->home.write("src/my.game.bas", "10 BEEP 1,2\n");
         QVERIFY(w().openSourceFile(f->home.file("src/my.game.bas")));
-        QCOMPARE(w().sourceTabs()->tabText(0), QString("my.game"));
+        QCOMPARE(named<QTabWidget>(&w(), "sourceTabs")->tabText(0), QString("my.game"));
         w().currentEditor()->insertAtCaret("5 CLS\n");
         QApplication::processEvents();
-        QCOMPARE(w().sourceTabs()->tabText(0), QString("*my.game"));
+        QCOMPARE(named<QTabWidget>(&w(), "sourceTabs")->tabText(0), QString("*my.game"));
 
         w().runCommand(Command::Save);
         QCOMPARE(f->home.read("src/my.game.qlo"), QByteArray("5 CLS\n10 BEEP 1,2\n"));
-        QCOMPARE(w().sourceTabs()->tabText(0), QString("my.game"));
-        QVERIFY(w().outputPanel()->toPlainText().contains("-> Source " + f->home.file("src/my.game") + " saved"));
+        QCOMPARE(named<QTabWidget>(&w(), "sourceTabs")->tabText(0), QString("my.game"));
+        QVERIFY(named<QPlainTextEdit>(&w(), "outputPanel")->toPlainText().contains("-> Source " + f->home.file("src/my.game") + " saved"));
 
         // Saving again must not grow the file.
         w().runCommand(Command::Save);
@@ -207,7 +209,7 @@ private slots:
         f->answers.answerFile(f->home.file("first.bas"));
         w().runCommand(Command::Save);
         QCOMPARE(f->home.read("first.bas.qlo"), QByteArray("10 CLS\n"));
-        QCOMPARE(w().sourceTabs()->tabText(0), QString("first.bas"));
+        QCOMPARE(named<QTabWidget>(&w(), "sourceTabs")->tabText(0), QString("first.bas"));
         // The next plain Save writes the same file again.
         w().currentEditor()->setCaretPosition(0);
         w().currentEditor()->insertAtCaret("5 ");
@@ -224,14 +226,14 @@ private slots:
         QCOMPARE(f->answers.titles(), QStringList({"Save current source code", "Question"}));
         QCOMPARE(f->answers.seen().back().text, QString("File exists, overwrite?"));
         QCOMPARE(f->home.read("taken.qlo"), QByteArray("keep me"));
-        QCOMPARE(w().sourceTabs()->tabText(0), QString("*new"));
+        QCOMPARE(named<QTabWidget>(&w(), "sourceTabs")->tabText(0), QString("*new"));
         QVERIFY(!w().currentDocument().isSaved());
 
         f->answers.answerFile(f->home.file("taken.qlo"));
         f->answers.answerMessage(QMessageBox::Yes);
         w().runCommand(Command::SaveAs);
         QCOMPARE(f->home.read("taken.qlo"), QByteArray("10 CLS\n"));
-        QCOMPARE(w().sourceTabs()->tabText(0), QString("taken"));
+        QCOMPARE(named<QTabWidget>(&w(), "sourceTabs")->tabText(0), QString("taken"));
     }
 
     void aFailedWriteIsReportedAndTheDocumentStaysModified() {
@@ -243,7 +245,7 @@ private slots:
         w().runCommand(Command::Save);
         QCOMPARE(f->answers.titles(), QStringList({"Error"}));
         QVERIFY(w().currentEditor()->isModified());
-        QCOMPARE(w().sourceTabs()->tabText(0), QString("*game"));
+        QCOMPARE(named<QTabWidget>(&w(), "sourceTabs")->tabText(0), QString("*game"));
     }
 
     void moveLeftAndRightCarryTheDocumentAndStopAtTheEnds() {
@@ -272,7 +274,7 @@ private slots:
         w().runCommand(Command::New);
         QCOMPARE(w().documentCount(), 2);
         QCOMPARE(w().currentIndex(), 1);
-        QCOMPARE(w().sourceTabs()->tabText(1), QString("new"));
+        QCOMPARE(named<QTabWidget>(&w(), "sourceTabs")->tabText(1), QString("new"));
         QCOMPARE(w().currentDocument().prgStart, 24576);
         QCOMPARE(QString::fromStdString(w().currentDocument().outputFile), f->home.file("new"));
         QCOMPARE(QString::fromStdString(w().document(0).outputFile), f->home.file("Test"));
@@ -290,7 +292,7 @@ private slots:
         w().runCommand(Command::CloseProject);
         QCOMPARE(f->answers.titles(), QStringList({"Closing project", "Closing project", "File was modified"}));
         QCOMPARE(w().documentCount(), 1);
-        QCOMPARE(w().sourceTabs()->tabText(0), QString("new"));
+        QCOMPARE(named<QTabWidget>(&w(), "sourceTabs")->tabText(0), QString("new"));
         QCOMPARE(w().currentEditor()->textLength(), 0);
     }
 
@@ -298,7 +300,7 @@ private slots:
         w().runCommand(Command::New);
         w().runCommand(Command::New);
         w().currentEditor()->insertAtCaret("third");
-        w().sourceTabs()->setCurrentIndex(1);
+        named<QTabWidget>(&w(), "sourceTabs")->setCurrentIndex(1);
         QCOMPARE(w().currentIndex(), 1);
         f->answers.answerMessage(QMessageBox::Yes);
         f->answers.answerMessage(QMessageBox::No);
@@ -312,7 +314,7 @@ private slots:
         w().currentEditor()->insertAtCaret("0123456789");
         w().currentEditor()->setCaretPosition(4);
         w().runCommand(Command::New);
-        w().sourceTabs()->setCurrentIndex(0);
+        named<QTabWidget>(&w(), "sourceTabs")->setCurrentIndex(0);
         QCOMPARE(w().currentIndex(), 0);
         QCOMPARE(w().currentDocument().caretPos, 4);
         QCOMPARE(w().currentEditor()->caretPosition(), 4);

@@ -89,8 +89,8 @@ private slots:
         app.start({home.file("a.bas"), home.file("b.bas")});
         MainWindow* w = app.mainWindow();
         QCOMPARE(w->documentCount(), 2);
-        QCOMPARE(w->sourceTabs()->tabText(0), QString("a"));
-        QCOMPARE(w->sourceTabs()->tabText(1), QString("b"));
+        QCOMPARE(w->findChild<QTabWidget*>("sourceTabs")->tabText(0), QString("a"));
+        QCOMPARE(w->findChild<QTabWidget*>("sourceTabs")->tabText(1), QString("b"));
         QCOMPARE(QByteArray::fromStdString(w->editor(1)->textBytes()), QByteArray("20 PRINT 2\n"));
         w->close();
     }

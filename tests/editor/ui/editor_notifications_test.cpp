@@ -95,7 +95,7 @@ private slots:
         QCOMPARE(f.editor->status().position, std::string("3:5 (of 20) [width: 12]"));
         QCOMPARE(f.editor->status().overtype, std::string("Ins"));
         QCOMPARE(f.editor->status().selectionMode, std::string("Std"));
-        QCOMPARE(f.editor->status().field(4), std::string("unused"));
+        QCOMPARE(f.editor->status().field(StatusField::Unused), std::string("unused"));
         QCOMPARE(f.editor->status().zoom, std::string("0"));
         QCOMPARE(f.editor->status().currentLine, 4);
         QVERIFY(spy.count() >= 1);

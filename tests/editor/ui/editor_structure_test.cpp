@@ -1,5 +1,6 @@
 #include "editor_test_support.h"
 
+#include "editor/structure_commands.h"
 #include "editor/ui/editor_commands.h"
 #include "editor/ui/help_viewer.h"
 
@@ -21,7 +22,7 @@ class EditorStructureTest : public QObject {
     }
 
 private slots:
-    void bookmarksSerialiseAndComeBack() {
+    void bookmarksAreKeptAndComeBack() {
         test::EditorFixture f;
         f.setText(lines(400));
         EditorContext context{f.settings, nullptr, "/tmp/"};
@@ -29,7 +30,7 @@ private slots:
             f.editor->setBookmarkLine(line);
             QVERIFY(runEditorCommand(Command::BookmarkAdd, *f.editor, context));
         }
-        QCOMPARE(bookmarksAsText(*f.editor), QString("000000030000012C"));
+        QCOMPARE(bookmarkLines(*f.editor), (std::vector<int>{3, 300}));
 
         f.editor->setBookmarkLine(4);
         runEditorCommand(Command::BookmarkNext, *f.editor, context);
@@ -40,30 +41,30 @@ private slots:
 
         f.editor->setBookmarkLine(3);
         runEditorCommand(Command::BookmarkRemove, *f.editor, context);
-        QCOMPARE(bookmarksAsText(*f.editor), QString("0000012C"));
+        QCOMPARE(bookmarkLines(*f.editor), std::vector<int>{300});
 
         test::EditorFixture g;
         g.setText(lines(400));
-        applyBookmarksText(*g.editor, "000000030000012C000009990000");
-        QCOMPARE(bookmarksAsText(*g.editor), QString("000000030000012C"));
+        restoreBookmarks(*g.editor, {3, 300, 0x999});
+        QCOMPARE(bookmarkLines(*g.editor), (std::vector<int>{3, 300}));
     }
 
-    void foldAllUnfoldAllAndTheClosedFoldsText() {
+    void foldAllUnfoldAllAndTheClosedFolds() {
         test::EditorFixture f;
         const std::string text = "sub A\r\n  x\r\nend sub\r\nsub B\r\n  asm\r\n  nop\r\n  end asm\r\nend sub\r\n";
         f.setText(text);
         EditorContext context{f.settings, nullptr, "/tmp/"};
         runEditorCommand(Command::FoldAll, *f.editor, context);
-        QCOMPARE(closedFoldsAsText(*f.editor), QString("000000000000000300000004"));
+        QCOMPARE(closedFoldLines(*f.editor), (std::vector<int>{0, 3, 4}));
         runEditorCommand(Command::UnfoldAll, *f.editor, context);
-        QCOMPARE(closedFoldsAsText(*f.editor), QString());
+        QVERIFY(closedFoldLines(*f.editor).empty());
         for (int line = 0; line < 8; ++line) QVERIFY(f.send(B::SCI_GETLINEVISIBLE, line));
 
-        // Loading: headers fold again; other lines and a short tail are ignored.
+        // Loading: headers fold again; other lines are ignored.
         test::EditorFixture g;
         g.editor->setTextBytes(text);
-        applyClosedFoldsText(*g.editor, "00000003000000010000");
-        QCOMPARE(closedFoldsAsText(*g.editor), QString("00000003"));
+        restoreClosedFolds(*g.editor, {3, 1});
+        QCOMPARE(closedFoldLines(*g.editor), std::vector<int>{3});
         QVERIFY(!g.send(B::SCI_GETLINEVISIBLE, 4));
     }
 

@@ -10,6 +10,9 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
+
+#include "app/menu_table.h"
+#include "app/ui/menu_builder.h"
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QSignalSpy>
@@ -35,6 +38,18 @@ QString writeFile(const QTemporaryDir& dir, const QString& name, int size) {
     std::ofstream(path.toStdString(), std::ios::binary) << std::string(static_cast<std::size_t>(size), 'x');
     return path;
 }
+
+// The list's context menu as the main window builds it: from the menu table,
+// its commands carried out through the registry.
+struct TableMenu {
+    explicit TableMenu(BinaryManagerWindow& window)
+        : menus(&window, [this](Command c) { commands.run(c); }) {
+        registerBinaryManagerCommands(commands, [&window] { return &window; });
+        window.setContextMenu(menus.popup(binaryListPopupLines()));
+    }
+    CommandRegistry commands;
+    MenuBuilder menus;
+};
 
 QAction* menuAction(QMenu* menu, const QString& path) {
     const QStringList parts = path.split('/');
@@ -153,6 +168,7 @@ void BinaryManagerWindowTest::contextMenuItems() {
     BinaryList list;
     RegionMap map;
     BinaryManagerWindow window(list, map);
+    const TableMenu table(window);
     QMenu* menu = window.contextMenu();
     for (const char* path : {"Add/binary file", "Add/Interrupts", "Remove", "Edit Properties",
                              "Packer/Pack with MegaLZ", "Packer/Pack with ApLib", "Packer/Pack with Exomizer"})
@@ -169,6 +185,7 @@ void BinaryManagerWindowTest::addsABinaryThroughTheDialog() {
     RegionMap map;
     map.registerFixedRegions();
     BinaryManagerWindow window(list, map);
+    const TableMenu table(window);
     const QString path = writeFile(dir_, "gfx.bin", 1234);
 
     QString dialogTitle, requesterTitle, sizeAfterChoice;
@@ -268,6 +285,7 @@ void BinaryManagerWindowTest::editsTheSelectedRecord() {
     RegionMap map;
     rebuildRegionMap(map, list);
     BinaryManagerWindow window(list, map);
+    const TableMenu table(window);
     selectRow(window, 1);
 
     QStringList seen;
@@ -306,6 +324,7 @@ void BinaryManagerWindowTest::removesTheSelectedRecordAndRebuildsTheMap() {
     rebuildRegionMap(map, list);
     QCOMPARE(map.at(40120), RegionType::Free);  // B collided
     BinaryManagerWindow window(list, map);
+    const TableMenu table(window);
     selectRow(window, 0);
     menuAction(window.contextMenu(), "Remove")->trigger();
     QCOMPARE(list.size(), std::size_t{1});

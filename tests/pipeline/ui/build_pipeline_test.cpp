@@ -136,7 +136,7 @@ void BuildPipelineTest::successfulBuildLogsInOrderAndWritesTheTape() {
     QCOMPARE(p.recorded().value("cwd").toString() + "/", p.folder);
     QCOMPARE(p.recordedArguments(), (QStringList{QString::fromStdString(copy), "-S", "32768", "-o",
                                                  QString::fromStdString(p.file("game.bin"))}));
-    QCOMPARE(readFile(copy).data.size(), p.host.editorWidget->textBytes().size());
+    QCOMPARE(readFile(copy)->size(), p.host.editorWidget->textBytes().size());
     QVERIFY(!p.host.editorWidget->isModified());
 
     QCOMPARE(markersAt(p.host, 0), 1 << marker::Warning);
@@ -231,7 +231,7 @@ void BuildPipelineTest::staleOutputIsNotTakenForThisBuild() {
     QCOMPARE(runBuild(pipeline), 1);
     QVERIFY(!fileExists(p.file("game.bin")));
     // No tape from an old binary.
-    QCOMPARE(readFile(p.file("game.tap")).data.size(), std::size_t{8});
+    QCOMPARE(readFile(p.file("game.tap"))->size(), std::size_t{8});
     QCOMPARE(p.host.map->at(32768), RegionType::Free);
 }
 

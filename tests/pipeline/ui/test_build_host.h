@@ -2,7 +2,7 @@
 // A build host over a real source editor that records everything the build
 // tells the window, for the offscreen pipeline tests.
 #include "app/settings.h"
-#include "pipeline/ui/build_host.h"
+#include "pipeline/build_host.h"
 #include "common/file_io.h"
 #include "common/log_line.h"
 #include "editor/ui/source_editor.h"
@@ -45,7 +45,7 @@ public:
     void showMessage(const UserMessage& message) override { messages.push_back(message); }
     bool saveSource(const std::string& path) override {
         saved.push_back(path);
-        return writeFileAtomic(path, editorWidget->textBytes()).empty();
+        return writeFileAtomic(path, editorWidget->textBytes()).ok();
     }
     void markSaved() override { editorWidget->setSavePoint(); }
     void setStatusText(std::string_view text) override { statuses.emplace_back(text); }

@@ -1,4 +1,4 @@
-#include "editor/line_list_text.h"
+#include "app/line_list_text.h"
 
 #include <climits>
 

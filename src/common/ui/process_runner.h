@@ -1,5 +1,6 @@
 #pragma once
-#include "pipeline/line_splitter.h"
+#include "common/line_splitter.h"
+#include "common/process_outcome.h"
 
 #include <QObject>
 #include <QProcess>
@@ -9,27 +10,32 @@
 
 namespace quillo {
 
-// Runs one child process (the compiler, or the compiler asked for its
-// version) without ever blocking the thread: both output streams are read as
-// their bytes arrive, so neither pipe fills up, and cut into lines.
-class BuildRunner : public QObject {
+// Runs one child process (the compiler, a packer, an emulator) without ever
+// blocking the thread. Collected output is read as its bytes arrive, so no
+// pipe fills up, and cut into lines; forwarded output goes straight to our
+// own streams, for programs whose output nobody reads.
+class ProcessRunner : public QObject {
     Q_OBJECT
 public:
-    enum class Outcome { Exited, FailedToStart, Crashed, Stopped };
-    Q_ENUM(Outcome)
+    using Outcome = ProcessOutcome;
 
     // Text kept per stream; beyond it lines are dropped and one note added,
     // so a runaway compiler cannot exhaust memory.
     static constexpr std::size_t kMaxKeptBytes = 64u * 1024 * 1024;
 
-    explicit BuildRunner(QObject* parent = nullptr);
-    ~BuildRunner() override;
+    explicit ProcessRunner(QObject* parent = nullptr);
+    ~ProcessRunner() override;
 
     // Starts program (found on PATH when it has no folder) with these
     // arguments in workingFolder (empty: the current one). finished() always
     // follows, also when the program cannot be started.
     void start(const std::string& program, const std::vector<std::string>& arguments,
                const std::string& workingFolder);
+    // Before start(): the program's output goes to our own standard streams
+    // instead of being collected, and the program is left running when this
+    // runner is destroyed (an emulator outlives the program that started it).
+    void setDetachedOutput(bool detached) { detached_ = detached; }
+
     // Kills the running process; finished(Stopped) follows.
     void stop();
     bool isRunning() const { return running_; }
@@ -41,7 +47,7 @@ public:
 signals:
     // Each line as it arrives.
     void lineRead(bool standardError, const QByteArray& line);
-    void finished(quillo::BuildRunner::Outcome outcome, int exitCode);
+    void finished(quillo::ProcessOutcome outcome, int exitCode);
 
 private:
     struct Stream {
@@ -63,6 +69,7 @@ private:
     Stream err_;
     bool running_ = false;
     bool stopRequested_ = false;
+    bool detached_ = false;
 };
 
 }  // namespace quillo

@@ -3,7 +3,7 @@
 #include "pipeline/binary_list.h"
 #include "pipeline/memory_image.h"
 #include "pipeline/region_map.h"
-#include "pipeline/user_message.h"
+#include "common/user_message.h"
 #include "common/scintilla_messages.h"
 
 #include <cstdint>

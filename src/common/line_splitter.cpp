@@ -1,4 +1,4 @@
-#include "pipeline/line_splitter.h"
+#include "common/line_splitter.h"
 
 namespace quillo {
 

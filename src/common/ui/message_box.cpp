@@ -1,4 +1,6 @@
-#include "app/ui/dialogs.h"
+#include "common/ui/message_box.h"
+
+#include "common/ui/qt_text.h"
 
 #include <cstdio>
 
@@ -32,6 +34,31 @@ bool askYesNo(QWidget* parent, const QString& title, const QString& text, QMessa
     QMessageBox box(icon, title, text, QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
+}
+
+namespace {
+
+QMessageBox::Icon iconOf(UserMessage::Icon icon) {
+    switch (icon) {
+    case UserMessage::Icon::Information: return QMessageBox::Information;
+    case UserMessage::Icon::Warning: return QMessageBox::Warning;
+    case UserMessage::Icon::Error: return QMessageBox::Critical;
+    }
+    return QMessageBox::Warning;
+}
+
+}  // namespace
+
+void showUserMessage(QWidget* parent, const UserMessage& message) {
+    showMessage(parent, toQ(message.title), toQ(message.text), iconOf(message.icon));
+}
+
+void showUserMessages(QWidget* parent, const std::vector<UserMessage>& messages) {
+    for (const UserMessage& m : messages) showUserMessage(parent, m);
+}
+
+void showError(QWidget* parent, const QString& title, const Error& error, QMessageBox::Icon icon) {
+    showMessage(parent, title, toQ(error.message()), icon);
 }
 
 }  // namespace quillo

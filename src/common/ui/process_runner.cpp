@@ -1,26 +1,25 @@
-#include "pipeline/ui/build_runner.h"
+#include "common/ui/process_runner.h"
+
+#include "common/ui/qt_text.h"
 
 #include <QMetaMethod>
 
 namespace quillo {
 
-namespace {
+ProcessRunner::ProcessRunner(QObject* parent) : QObject(parent) {}
 
-QString q(const std::string& s) { return QString::fromLocal8Bit(s.data(), static_cast<qsizetype>(s.size())); }
-
-}  // namespace
-
-BuildRunner::BuildRunner(QObject* parent) : QObject(parent) {}
-
-BuildRunner::~BuildRunner() {
-    if (process_) {
+ProcessRunner::~ProcessRunner() {
+    if (process_ && detached_) {
+        process_->disconnect(this);
+        process_->setParent(nullptr);
+    } else if (process_) {
         process_->disconnect(this);
         process_->kill();
         process_->waitForFinished(1000);
     }
 }
 
-void BuildRunner::start(const std::string& program, const std::vector<std::string>& arguments,
+void ProcessRunner::start(const std::string& program, const std::vector<std::string>& arguments,
                         const std::string& workingFolder) {
     if (running_) return;
     out_ = Stream{};
@@ -35,20 +34,25 @@ void BuildRunner::start(const std::string& program, const std::vector<std::strin
         process_->deleteLater();
     }
     process_ = new QProcess(this);
-    process_->setProcessChannelMode(QProcess::SeparateChannels);
-    if (!workingFolder.empty()) process_->setWorkingDirectory(q(workingFolder));
+    if (detached_) {
+        process_->setProcessChannelMode(QProcess::ForwardedChannels);
+        process_->setInputChannelMode(QProcess::ForwardedInputChannel);
+    } else {
+        process_->setProcessChannelMode(QProcess::SeparateChannels);
+    }
+    if (!workingFolder.empty()) process_->setWorkingDirectory(toQ(workingFolder));
     connect(process_, &QProcess::readyReadStandardOutput, this,
             [this] { readStream(QProcess::StandardOutput); });
     connect(process_, &QProcess::readyReadStandardError, this, [this] { readStream(QProcess::StandardError); });
-    connect(process_, &QProcess::finished, this, &BuildRunner::onFinished);
-    connect(process_, &QProcess::errorOccurred, this, &BuildRunner::onError);
+    connect(process_, &QProcess::finished, this, &ProcessRunner::onFinished);
+    connect(process_, &QProcess::errorOccurred, this, &ProcessRunner::onError);
 
     QStringList args;
-    for (const std::string& a : arguments) args << q(a);
-    process_->start(q(program), args, QIODevice::ReadOnly);
+    for (const std::string& a : arguments) args << toQ(a);
+    process_->start(toQ(program), args, detached_ ? QIODevice::NotOpen : QIODevice::ReadOnly);
 }
 
-void BuildRunner::stop() {
+void ProcessRunner::stop() {
     if (!running_ || !process_) return;
     stopRequested_ = true;
     // A process still starting has no pid to kill yet.
@@ -57,8 +61,8 @@ void BuildRunner::stop() {
     process_->kill();
 }
 
-void BuildRunner::keep(Stream& stream, bool standardError, std::vector<std::string>& fresh) {
-    const bool announce = isSignalConnected(QMetaMethod::fromSignal(&BuildRunner::lineRead));
+void ProcessRunner::keep(Stream& stream, bool standardError, std::vector<std::string>& fresh) {
+    const bool announce = isSignalConnected(QMetaMethod::fromSignal(&ProcessRunner::lineRead));
     for (std::string& line : fresh) {
         if (stream.dropEmpty && line.empty()) continue;
         if (announce) emit lineRead(standardError, QByteArray(line.data(), static_cast<qsizetype>(line.size())));
@@ -74,7 +78,7 @@ void BuildRunner::keep(Stream& stream, bool standardError, std::vector<std::stri
     fresh.clear();
 }
 
-void BuildRunner::readStream(QProcess::ProcessChannel channel) {
+void ProcessRunner::readStream(QProcess::ProcessChannel channel) {
     if (!process_) return;
     const bool standardError = channel == QProcess::StandardError;
     Stream& stream = standardError ? err_ : out_;
@@ -84,7 +88,7 @@ void BuildRunner::readStream(QProcess::ProcessChannel channel) {
     keep(stream, standardError, fresh);
 }
 
-void BuildRunner::onFinished(int exitCode, QProcess::ExitStatus status) {
+void ProcessRunner::onFinished(int exitCode, QProcess::ExitStatus status) {
     readStream(QProcess::StandardOutput);
     readStream(QProcess::StandardError);
     for (const bool standardError : {false, true}) {
@@ -98,7 +102,7 @@ void BuildRunner::onFinished(int exitCode, QProcess::ExitStatus status) {
     else end(Outcome::Exited, exitCode);
 }
 
-void BuildRunner::onError(QProcess::ProcessError error) {
+void ProcessRunner::onError(QProcess::ProcessError error) {
     // Other errors are followed by finished(); a failed start is not.
     if (error != QProcess::FailedToStart) return;
     // Reported from the event loop, never from inside start(), so callers
@@ -106,7 +110,7 @@ void BuildRunner::onError(QProcess::ProcessError error) {
     QMetaObject::invokeMethod(this, [this] { end(Outcome::FailedToStart, -1); }, Qt::QueuedConnection);
 }
 
-void BuildRunner::end(Outcome outcome, int exitCode) {
+void ProcessRunner::end(Outcome outcome, int exitCode) {
     if (!running_) return;
     running_ = false;
     emit finished(outcome, exitCode);

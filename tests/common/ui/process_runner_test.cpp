@@ -1,4 +1,4 @@
-#include "pipeline/ui/build_runner.h"
+#include "common/ui/process_runner.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -7,22 +7,22 @@ using namespace quillo;
 
 namespace {
 
-using Outcome = BuildRunner::Outcome;
+using Outcome = ProcessRunner::Outcome;
 
-void waitFor(BuildRunner& runner, QSignalSpy& finished) {
+void waitFor(ProcessRunner& runner, QSignalSpy& finished) {
     if (finished.isEmpty()) QVERIFY(finished.wait(10000));
     QVERIFY(!runner.isRunning());
 }
 
 }  // namespace
 
-class BuildRunnerTest : public QObject {
+class ProcessRunnerTest : public QObject {
     Q_OBJECT
 private slots:
     void linesOfBothStreamsAndTheExitCode() {
-        BuildRunner runner;
-        QSignalSpy finished(&runner, &BuildRunner::finished);
-        QSignalSpy lines(&runner, &BuildRunner::lineRead);
+        ProcessRunner runner;
+        QSignalSpy finished(&runner, &ProcessRunner::finished);
+        QSignalSpy lines(&runner, &ProcessRunner::lineRead);
         runner.start("sh", {"-c", "printf 'one\\r\\n\\ntwo\\rthree'; printf 'e1\\n\\ne2' >&2; exit 3"}, "/tmp");
         QVERIFY(runner.isRunning());
         waitFor(runner, finished);
@@ -35,16 +35,16 @@ private slots:
     }
 
     void workingFolderAndArgumentsWithBlanks() {
-        BuildRunner runner;
-        QSignalSpy finished(&runner, &BuildRunner::finished);
+        ProcessRunner runner;
+        QSignalSpy finished(&runner, &ProcessRunner::finished);
         runner.start("sh", {"-c", "pwd; printf '%s\\n' \"$1\"", "sh", "a \"quoted\" arg"}, "/usr/share");
         waitFor(runner, finished);
         QCOMPARE(runner.outputLines(), (std::vector<std::string>{"/usr/share", "a \"quoted\" arg"}));
     }
 
     void aProgramThatCannotStartReportsAfterStartReturns() {
-        BuildRunner runner;
-        QSignalSpy finished(&runner, &BuildRunner::finished);
+        ProcessRunner runner;
+        QSignalSpy finished(&runner, &ProcessRunner::finished);
         runner.start("/nowhere/compiler", {}, {});
         QCOMPARE(finished.count(), 0);
         waitFor(runner, finished);
@@ -52,8 +52,8 @@ private slots:
     }
 
     void stopAndCrash() {
-        BuildRunner runner;
-        QSignalSpy finished(&runner, &BuildRunner::finished);
+        ProcessRunner runner;
+        QSignalSpy finished(&runner, &ProcessRunner::finished);
         runner.start("sh", {"-c", "echo started; exec sleep 60"}, {});
         QTRY_COMPARE_WITH_TIMEOUT(runner.outputLines().size(), std::size_t{1}, 10000);
         runner.stop();
@@ -73,5 +73,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(BuildRunnerTest)
-#include "build_runner_test.moc"
+QTEST_GUILESS_MAIN(ProcessRunnerTest)
+#include "process_runner_test.moc"

@@ -1,0 +1,17 @@
+#include "app/app_state.h"
+
+#include "pipeline/memory_image.h"
+#include "pipeline/region_map.h"
+
+namespace quillo {
+
+AppState::AppState(Settings& settings, std::string programFolder)
+    : settings_(settings),
+      programFolder_(std::move(programFolder)),
+      regions_(std::make_unique<RegionMap>()),
+      image_(std::make_unique<MemoryImage>()),
+      charset_(builtInCharset()) {}
+
+AppState::~AppState() = default;
+
+}  // namespace quillo

@@ -1,0 +1,47 @@
+#pragma once
+// What lives for the whole run and is shared by every window: the settings,
+// the open sources, the current source's binaries with the memory image and
+// region map they are placed in, and the working character set. The
+// application owns one and hands it to each window by reference; the tool
+// windows of the later subsystems keep their state here as well.
+#include "app/workspace.h"
+#include "common/charset.h"
+#include "pipeline/binary_list.h"
+
+#include <memory>
+#include <string>
+
+namespace quillo {
+
+class MemoryImage;
+class RegionMap;
+class Settings;
+
+class AppState {
+public:
+    // programFolder ends with '/'.
+    AppState(Settings& settings, std::string programFolder);
+    ~AppState();
+    AppState(const AppState&) = delete;
+    AppState& operator=(const AppState&) = delete;
+
+    Settings& settings() { return settings_; }
+    const Settings& settings() const { return settings_; }
+    const std::string& programFolder() const { return programFolder_; }
+    Workspace& workspace() { return workspace_; }
+    BinaryList& binaries() { return binaries_; }
+    RegionMap& regionMap() { return *regions_; }
+    MemoryImage& memoryImage() { return *image_; }
+    Charset& charset() { return charset_; }
+
+private:
+    Settings& settings_;
+    std::string programFolder_;
+    Workspace workspace_;
+    BinaryList binaries_;
+    std::unique_ptr<RegionMap> regions_;
+    std::unique_ptr<MemoryImage> image_;
+    Charset charset_;
+};
+
+}  // namespace quillo

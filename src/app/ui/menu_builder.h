@@ -1,0 +1,39 @@
+#pragma once
+// Menus, popups and their keys, built from the menu table only: every item
+// runs its command through one callback.
+#include "app/commands.h"
+#include "app/menu_table.h"
+
+#include <functional>
+#include <map>
+#include <span>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QWidget;
+
+namespace quillo {
+
+class MenuBuilder {
+public:
+    MenuBuilder(QWidget* owner, std::function<void(Command)> run);
+
+    void fillMenuBar(QMenuBar* bar, std::span<const MenuLine> lines);
+    // A popup menu owned by the owner widget.
+    QMenu* popup(std::span<const MenuLine> lines);
+
+    // The first action made for a command, or nullptr.
+    QAction* action(Command command) const;
+    const std::map<Command, QAction*>& actions() const { return actions_; }
+
+private:
+    void addLines(QWidget* parentMenu, QMenuBar* bar, std::span<const MenuLine> lines, std::size_t& index, int depth);
+    QAction* makeAction(const MenuLine& line);
+
+    QWidget* owner_;
+    std::function<void(Command)> run_;
+    std::map<Command, QAction*> actions_;
+};
+
+}  // namespace quillo

@@ -1,0 +1,231 @@
+#include "pipeline/build_session.h"
+
+#include "app/settings.h"
+#include "common/file_io.h"
+#include "common/log_line.h"
+#include "common/sci_constants.h"
+#include "pipeline/bmi_file.h"
+#include "pipeline/build_host.h"
+#include "pipeline/compiler_annotations.h"
+#include "pipeline/free_memory.h"
+#include "pipeline/tape_layout.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace quillo {
+
+using namespace sci;
+
+namespace {
+
+constexpr std::string_view kCompilingStatus = "Compiling...";
+
+std::string joined(const std::vector<std::string>& lines, std::string_view separator) {
+    std::size_t size = 0;
+    for (const std::string& l : lines) size += l.size() + separator.size();
+    std::string text;
+    text.reserve(size);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0) text += separator;
+        text += lines[i];
+    }
+    return text;
+}
+
+// Lines as the editor counts them: one more than the line ends.
+long long countLines(std::string_view text) {
+    long long lines = 1;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n') ++lines;
+        else if (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')) ++lines;
+    }
+    return lines;
+}
+
+UserMessage errorBox(std::string_view title, std::string_view text) {
+    return {UserMessage::Icon::Error, std::string(title), std::string(text)};
+}
+
+}  // namespace
+
+BuildSession::BuildSession(BuildHost& host) : host_(host) {}
+
+void BuildSession::log(const std::string& text) { host_.appendOutput(logLine(text)); }
+
+BuildSession::Start BuildSession::begin() {
+    const Settings& settings = host_.settings();
+    doc_ = host_.document();
+    binaries_ = host_.binaries();
+    paths_ = buildPaths(doc_, settings.text(Setting::Suffix));
+    report_ = BuildReport{};
+
+    const std::string bmiPath = binaryListPath(paths_.outputBase);
+    const Status bmiSaved = saveBinaryList(bmiPath, binaries_);
+
+    ScintillaMessages* editor = host_.editor();
+    const bool saved = host_.saveSource(paths_.source);
+    if (saved) log("source " + paths_.source + " saved");
+    if (editor) {
+        doc_.caretPos = static_cast<std::int32_t>(editor->send(SCI_GETCURRENTPOS));
+        host_.document().caretPos = doc_.caretPos;
+    }
+
+    RegionMap& map = host_.regionMap();
+    map.clear();
+    map.registerFixedRegions();
+    // Annotations go with the markers: an earlier build's boxes must not
+    // outlive its markers when this build produces no messages.
+    if (editor) clearCompilerMarks(*editor);
+    host_.clearOutput();
+    if (!bmiSaved) log("FAIL: cannot write binary list " + bmiPath + ": " + bmiSaved.error().detail);
+
+    started_ = std::chrono::steady_clock::now();
+    long long lineCount = 0;
+    if (editor) lineCount = editor->send(SCI_GETLINECOUNT);
+    else if (const Result<Bytes> text = readFile(paths_.source, kMaxSourceSize); text)
+        lineCount = countLines({reinterpret_cast<const char*>(text->data()), text->size()});
+
+    const std::string& compiler = selectedCompiler(settings);
+    command_ = compilerCommand(doc_, paths_, compiler);
+    if (writesTape(doc_.outputType)) tapeExtension_ = outputKind(doc_.outputType).tapeExtension;
+
+    host_.setBusy(true);
+    if (editor) editor->send(SCI_SETCURSOR, static_cast<std::uintptr_t>(SC_CURSORWAIT));
+    log("Compilation starts(" + std::to_string(lineCount) + " Lines) ");
+
+    if (!saved || fileSize(paths_.source) <= 0) {
+        log("Source " + paths_.source + " not saved. FAIL: cannot write source in directory (directory exists?)");
+    } else {
+        log("Source " + paths_.source + " saved");
+        host_.markSaved();
+    }
+    if (!host_.saveSource(paths_.sourceCopy) || fileSize(paths_.sourceCopy) <= 0)
+        log("FAIL: cannot write source in temporary directory (directory exists?)");
+    log(command_.logText);
+
+    // The compiler writes nothing on an error; an earlier build's output
+    // left in place would be taken for this build's and put on the tape.
+    std::error_code ignored;
+    if (std::filesystem::is_regular_file(paths_.compiledFile, ignored))
+        std::filesystem::remove(paths_.compiledFile, ignored);
+
+    host_.setStatusText(kCompilingStatus);
+    // python3 starts even when the script is missing; a missing compiler is
+    // a compiler that cannot be started.
+    return {command_, !(isPythonScript(compiler) && !compilerPresent(compiler))};
+}
+
+void BuildSession::finish(ProcessOutcome outcome, int exitCode, const std::vector<std::string>& out,
+                          const std::vector<std::string>& err) {
+    host_.setStatusText({});
+    switch (outcome) {
+    case ProcessOutcome::FailedToStart:
+        report_.exitCode = BuildReport::kNotStarted;
+        host_.showMessage(errorBox(kCompilerErrorTitle, kCompilerErrorText));
+        break;
+    case ProcessOutcome::Stopped:
+        report_.exitCode = BuildReport::kStopped;
+        showCompilerOutput(outcome, exitCode, out, err);
+        log("FAIL: Compilation stopped");
+        break;
+    case ProcessOutcome::Crashed:
+        report_.exitCode = BuildReport::kCrashed;
+        showCompilerOutput(outcome, exitCode, out, err);
+        log("FAIL: Compiler crashed");
+        markMessages(out, err);
+        break;
+    case ProcessOutcome::Exited:
+        report_.exitCode = exitCode;
+        showCompilerOutput(outcome, exitCode, out, err);
+        log(exitCode == 0 ? "Done: Compilation successfull" : ": Compilation failed");
+        markMessages(out, err);
+        break;
+    }
+
+    ScintillaMessages* editor = host_.editor();
+    const bool stopped = report_.exitCode == BuildReport::kStopped;
+    const long long compiledSize = fileSize(paths_.compiledFile);
+    report_.compiledFileWritten = compiledSize > 0;
+    if (!stopped && !report_.compiledFileWritten)
+        log("FAIL: Compiler cannot write output file in directory (Protected Or does Not exist?)");
+    host_.setBusy(false);
+
+    report_.freeBytes = freeBytes(doc_.prgStart, compiledSize, doc_.heapsize, doc_.outputType);
+    doc_.freeMemory = report_.freeBytes;
+    if (editor) editor->send(SCI_SETCURSOR, static_cast<std::uintptr_t>(SC_CURSORNORMAL));
+    report_.milliseconds =
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started_).count();
+    log("Compilation time: " + std::to_string(report_.milliseconds) + "ms");
+    if (!stopped) placeAndWriteTape();
+}
+
+// Standard output, standard output again behind the log prefix with the exit
+// code, then standard error: shown for every exit code, since the compiler
+// explains command-line and assembler failures there too.
+void BuildSession::showCompilerOutput(ProcessOutcome outcome, int exitCode, const std::vector<std::string>& out,
+                                      const std::vector<std::string>& err) {
+    if (!out.empty()) host_.appendOutput(joined(out, "\n"));
+    if (outcome == ProcessOutcome::Exited) {
+        std::vector<std::string> withCode = out;
+        withCode.push_back("Exit code: " + std::to_string(exitCode));
+        host_.appendOutput(logLine(joined(withCode, "\n")));
+    }
+    if (!err.empty()) host_.appendOutput(joined(err, "\n"));
+}
+
+void BuildSession::markMessages(const std::vector<std::string>& out, const std::vector<std::string>& err) {
+    std::vector<std::string> lines = out;
+    lines.insert(lines.end(), err.begin(), err.end());
+    const CompiledFiles files{paths_.sourceFolder, {paths_.sourceCopy, paths_.source}};
+    report_.messages = parseCompilerOutput(lines, files);
+    if (ScintillaMessages* editor = host_.editor())
+        applyCompilerMessages(*editor, report_.messages, host_.settings().integer(Setting::Error_Annotations) != 0);
+    if (report_.exitCode != 0) host_.showMessage(errorBox(kCompileFailedTitle, kCompileFailedText));
+}
+
+void BuildSession::placeAndWriteTape() {
+    TapeOutcome tape = writeTape(doc_, paths_, binaries_, host_.memoryImage(), host_.regionMap());
+    report_.tapePath = tape.tapePath;
+    report_.tapeWritten = tape.written;
+    for (const std::string& line : tape.placed.log) log(line);
+    for (const UserMessage& m : tape.placed.messages) host_.showMessage(m);
+    host_.document().freeMemory = report_.freeBytes;
+    host_.freeMemoryChanged(report_.freeBytes);
+    if (doc_.displayMap != 0) host_.showMemoryMap();
+}
+
+EmulatorCommand BuildSession::beginRun() {
+    const Document& doc = host_.document();
+    const BuildPaths paths = buildPaths(doc, host_.settings().text(Setting::Suffix));
+    EmulatorCommand command = emulatorCommand(host_.settings(), doc, paths.outputBase, tapeExtension_);
+    host_.appendOutput(command.panelLine);
+    emulatorCaret_ = doc.caretPos;
+    host_.setEmulatorRunning(true);
+    return command;
+}
+
+void BuildSession::finishRun(bool started) {
+    host_.setEmulatorRunning(false);
+    if (ScintillaMessages* editor = host_.editor())
+        editor->send(SCI_GOTOPOS, static_cast<std::uintptr_t>(std::max(emulatorCaret_, 0)));
+    if (!started) host_.showMessage(errorBox(kEmulatorErrorTitle, kEmulatorErrorText));
+}
+
+std::optional<CompilerCommand> BuildSession::beginVersionCheck() {
+    const std::string& compiler = selectedCompiler(host_.settings());
+    if (!compilerPresent(compiler)) {
+        host_.appendOutput(kCompilerNotFound);
+        return std::nullopt;
+    }
+    return versionCommand(compiler);
+}
+
+std::string BuildSession::finishVersionCheck(const std::vector<std::string>& out) {
+    const std::string line =
+        "ZX Basic Compiler version: " + joined(out, "") + " (at least version 1.3.0 s975 is needed)";
+    host_.appendOutput(line);
+    return line;
+}
+
+}  // namespace quillo
