@@ -163,10 +163,6 @@ def round_corners(g):
     return from_pixels(on)
 
 
-def italic(g, shifts=(1, 1, 1, 0, 0, 0, -1, -1)):
-    return [shift_right([g[r]], -shifts[r])[0] if shifts[r] < 0 else (g[r] >> shifts[r]) for r in range(8)]
-
-
 def slant(g, shifts):
     """Shift row r right by shifts[r] (negative: left)."""
     return [(g[r] >> s) if s >= 0 else ((g[r] << -s) & 0xFF) for r, s in zip(range(8), shifts)]
@@ -718,13 +714,9 @@ def entry(index, name, kind, slug, source):
 
 
 HAND_DRAWN = {
-    29: ("Chaplin", "printable", "chaplin"),
-    30: ("Chinese", "printable", "chinese"),
-    31: ("Chinese 2", "printable", "chinese_2"),
     32: ("Chinese Upper", "printable", "chinese_upper"),
     35: ("Computer Fat OCR", "printable", "computer_fat_ocr"),
     44: ("Gothic", "printable", "gothic"),
-    45: ("Gothic Big", "printable", "gothic_big"),
     47: ("Handwritten 1", "printable", "handwritten_1"),
     48: ("Handwritten 2", "printable", "handwritten_2"),
 }
@@ -961,6 +953,29 @@ def _():
     return printable(pcf("clR8x8", left=0), serifs)
 
 
+@p(29, "Chaplin", "chaplin", "misc-fixed 5x8 one row taller, thin and tall as on silent-film title cards")
+def _():
+    return [grow(g) for g in printable(pcf("5x8", left=1))]
+
+
+def chinese_upper():
+    return hand_drawn(32)
+
+
+@p(30, "Chinese", "chinese", "entry 32 (Chinese Upper) capitals, small capitals squashed from them on the "
+   "small-letter codes")
+def _():
+    glyphs = chinese_upper()
+    for code in range(ord("a"), ord("z") + 1):
+        glyphs[code - 32] = squash_row(squash_row(glyphs[code - 32 - 32]))
+    return glyphs
+
+
+@p(31, "Chinese 2", "chinese_2", "entry 30 (Chinese) narrowed to 6 columns and slanted like a quick brush")
+def _():
+    return [fit_slant(narrow(g), ITALIC) for g in ENTRIES[30][4]()]
+
+
 @p(33, "Computer 2", "computer_2", "seven-segment seg7-ascii-05x07 (xfonts-libdockapp)")
 def _():
     return printable(pcf("seg7-ascii-05x07", left=1))
@@ -1038,25 +1053,40 @@ GREEK_ON_LATIN = {
 }
 
 
-@p(46, "Greek", "greek", "Greek letters of console-data gr737-8x8-2 on the Latin codes (A-Α, B-Β, G-Γ, "
-   "D-Δ ...; Q-Θ, J-Ξ, C-Ψ, W-Ω), both cases")
+@p(46, "Greek", "greek", "Greek letters of unscii-8 on the Latin codes (A-Α, B-Β, G-Γ, D-Δ ...; Q-Θ, J-Ξ, "
+   "C-Ψ, W-Ω, U-Υ, V-Ϋ), both cases (s-σ, v-ς, u-θ)")
 def _():
-    gr = psf_unicode(root("/usr/share/consolefonts/gr737-8x8-2.psf.gz"), "cp737")
-    src = dict(gr)
+    uns = unscii()
+    src = dict(uns)
     mapping = dict(GREEK_ON_LATIN)
     mapping["U"] = "Υ"
     mapping["V"] = "Ϋ"
+    lower = {"S": "σ", "V": "ς", "U": "θ"}
     for lat, greek in mapping.items():
-        if ord(greek) in gr:
-            src[ord(lat)] = gr[ord(greek)]
-        low = greek.lower()
-        if lat == "S":
-            low = "σ"
-        if ord(low) in gr:
-            src[ord(lat.lower())] = gr[ord(low)]
-    src[ord("v")] = gr.get(ord("ς"), src[ord("v")])
-    src[ord("u")] = gr.get(ord("θ"), src[ord("u")])
+        src[ord(lat)] = uns[ord(greek)]
+        src[ord(lat.lower())] = uns[ord(lower.get(lat, greek.lower()))]
     return printable(src)
+
+
+def grow(g):
+    """One row taller: move up into a free top row and repeat the row most like its neighbour."""
+    box = ink_box(g)
+    if box is None or box[1] - box[0] < 2:
+        return g
+    top, bottom = box[0], box[1]
+    if top > 0:
+        g = g[1:] + [0]
+        top, bottom = top - 1, bottom - 1
+    elif g[7]:
+        return g
+    mid = (top + bottom) / 2
+    r = min(range(top + 1, bottom + 1), key=lambda r: (bin(g[r] ^ g[r - 1]).count("1"), abs(r - mid)))
+    return (g[:r] + [g[r]] + g[r:])[:8]
+
+
+@p(45, "Gothic Big", "gothic_big", "entry 44 (Gothic) one row taller")
+def _():
+    return [grow(g) for g in hand_drawn(44)]
 
 
 def handwritten_fat(index, transform):
@@ -1073,10 +1103,9 @@ def _():
     return handwritten_fat(48, fit_bold)
 
 
-@p(51, "FontHandwritten Fat 2", "fonthandwritten_fat_2b",
-   "entry 48 (Handwritten 2) thickened sideways and downwards")
+@p(51, "FontHandwritten Fat 2", "fonthandwritten_fat_2b", "entry 48 (Handwritten 2) made bold and slanted")
 def _():
-    return handwritten_fat(48, lambda g: vbold(fit_bold(g)))
+    return handwritten_fat(48, lambda g: fit_slant(fit_bold(narrow(g, 5)), (1, 1, 1, 1, 0, 0, 0, 0)))
 
 
 @p(52, "Impact", "impact", "Schumacher Clean clR5x8 thickened sideways and downwards")
