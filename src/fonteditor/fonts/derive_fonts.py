@@ -8,7 +8,7 @@ installed (/) or extracted with `apt-get download` + `dpkg-deb -x PKG.deb ROOT`.
 SHARED_DATA holds zx-rom-charset.bin and font-sources/ (unscii, font8x8, u8g2,
 emutos). Entries are indices (default: every derived entry). It writes
 NN_slug.txt beside itself; hand-drawn entries are left alone, but entries
-derived from them (49-51) are rebuilt from their text files. Needs python3
+derived from them (30, 31, 45, 49-51) are rebuilt from their text files. Needs python3
 with fontTools (Debian: python3-fonttools) and pcf2bdf.
 
 Glyphs here are lists of 8 row bytes, top row first, bit 7 the leftmost pixel.
@@ -607,9 +607,9 @@ ACCENTS = {
 def compose_latin1(base, code, other):
     """A Latin-1 letter: base-font letter plus a drawn accent, else `other`'s glyph."""
     ch = chr(code)
-    parts = unicodedata.normalize("NFD", ch)
-    if len(parts) == 2 and ord(parts[0]) < 128 and ord(parts[0]) in base:
-        letter, mark = parts
+    pieces = unicodedata.normalize("NFD", ch)
+    if len(pieces) == 2 and ord(pieces[0]) < 128 and ord(pieces[0]) in base:
+        letter, mark = pieces
         g = list(base[ord(letter)])
         if mark == "\u0327":  # cedilla: a hook under the letter
             box = ink_box(g)
