@@ -4,7 +4,7 @@
 #include "app/settings.h"
 #include "common/charset.h"
 #include "common/sci_constants.h"
-#include "editor/ui/help_strip.h"
+#include "editor/ui/help_strip_image.h"
 #include "editor/ui/source_editor.h"
 
 #include <QApplication>

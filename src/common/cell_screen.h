@@ -1,23 +1,12 @@
 #pragma once
 #include "common/charset.h"
+#include "common/pixel_buffer.h"
 
 #include <array>
 #include <cstdint>
 #include <string_view>
-#include <vector>
 
 namespace quillo {
-
-// A plain true-colour image: one 0x00RRGGBB value per pixel, rows top down.
-struct PixelBuffer {
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint32_t> pixels;
-
-    PixelBuffer() = default;
-    PixelBuffer(int w, int h) : width(w), height(h), pixels(static_cast<std::size_t>(w) * h, 0) {}
-    std::uint32_t at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
-};
 
 // A grid of Spectrum character cells (a character code and an attribute
 // byte each: ink in bits 0-3, paper in bits 4-7) drawn with a character set

@@ -38,7 +38,7 @@ Charset builtInCharset() {
 
 CharFlags builtInCharFlags() {
     CharFlags flags{};
-    for (int n = 0; n < 16; ++n) flags[kFirstBlockGraphic + n] |= kCharFlagBlockGraphic;
+    for (int n = 0; n < 16; ++n) flags[kFirstBlockGraphic + n] |= kCharFlagProtected;
     return flags;
 }
 

@@ -8,8 +8,11 @@ namespace quillo {
 using Charset = std::array<std::uint8_t, 256 * 8>;
 using CharFlags = std::array<std::uint8_t, 256>;
 
-// Flag set on the block-graphics characters (they are generated, not drawn).
-inline constexpr std::uint8_t kCharFlagBlockGraphic = 0x40;
+// Bits of a character's flag byte besides its column metrics (bits 0-5):
+// a protected character may not be changed (the block graphics start so);
+// a selected one is marked by the user.
+inline constexpr std::uint8_t kCharFlagProtected = 0x40;
+inline constexpr std::uint8_t kCharFlagSelected = 0x80;
 
 // The character set the font and graphics tools start from: ROM characters
 // 32..127, block graphics 128..143, UDGs 144..164 as letters A..U, rest empty.

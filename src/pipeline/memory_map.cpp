@@ -21,18 +21,18 @@ std::uint32_t mapColour(std::uint8_t regionByte) {
 
 std::uint32_t legendColour(RegionType type) { return kColours[static_cast<std::size_t>(type) & 0xF]; }
 
-std::vector<std::uint32_t> memoryMapPicture(const RegionMap& map) {
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(kMemoryMapSide) * kMemoryMapSide, 0);
+PixelBuffer memoryMapPicture(const RegionMap& map) {
+    PixelBuffer picture(kMemoryMapSide, kMemoryMapSide);
     for (int row = 0; row < kMemoryMapRows; ++row) {
         for (int column = 0; column < kMemoryMapSide; ++column) {
             const std::size_t offset = static_cast<std::size_t>(row) * kRowBytes +
                                        static_cast<std::size_t>(column) * kMemoryMapBytesPerColumn;
             const std::uint32_t colour = mapColour(map.data()[offset]);
             for (int y = row * kMemoryMapRowPitch; y < row * kMemoryMapRowPitch + kMemoryMapRowHeight; ++y)
-                pixels[static_cast<std::size_t>(y) * kMemoryMapSide + static_cast<std::size_t>(column)] = colour;
+                picture.at(column, y) = colour;
         }
     }
-    return pixels;
+    return picture;
 }
 
 }  // namespace quillo

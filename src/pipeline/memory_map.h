@@ -1,4 +1,5 @@
 #pragma once
+#include "common/pixel_buffer.h"
 #include "pipeline/bank_tables.h"
 #include "pipeline/region_map.h"
 
@@ -26,8 +27,8 @@ inline constexpr std::array<std::string_view, kMemoryMapRows> kMemoryMapRowLabel
 std::uint32_t mapColour(std::uint8_t regionByte);
 std::uint32_t legendColour(RegionType type);
 
-// The picture, row-major, 0xRRGGBB, black where nothing is drawn. Each
-// column takes the colour of the first byte of its 32.
-std::vector<std::uint32_t> memoryMapPicture(const RegionMap& map);
+// The picture, black where nothing is drawn. Each column takes the colour of
+// the first byte of its 32.
+PixelBuffer memoryMapPicture(const RegionMap& map);
 
 }  // namespace quillo

@@ -78,7 +78,7 @@ AddressRange mainBlockRange(std::int32_t codeStart, std::int32_t codeEnd, const 
     }
     range.start = std::clamp(range.start, 0, kMemoryTop);
     range.end = std::clamp(range.end, range.start, kMemoryTop);
-    range.end = std::min<std::int32_t>(range.end, range.start + static_cast<std::int32_t>(kMaxBlockData));
+    range.end = std::min<std::int32_t>(range.end, range.start + static_cast<std::int32_t>(tap::kMaxBlockData));
     return range;
 }
 
@@ -94,18 +94,18 @@ std::string tapeImage(TapeFormat format, const Document& doc, const PlacedBuild&
     TapeWriter tape(format);
     if (doc.inclLdr != 0) {
         const auto* loader = reinterpret_cast<const std::uint8_t*>(placed.loader.data());
-        tape.programBlock("Loader", doc.ldrAutostart != 0 ? kLoaderAutostartLine : kNoAutostart,
+        tape.programBlock("Loader", doc.ldrAutostart != 0 ? kLoaderAutostartLine : tap::kNoAutostart,
                           static_cast<std::uint16_t>(placed.loader.size()), {loader, placed.loader.size()});
     }
     for (int bank = 1; bank < kBankCount; ++bank) {
         if (!bankInMask(placed.bankMask, bank)) continue;
         const AddressRange r = bankBlockRange(list, bank);
         const std::size_t offset = *imageOffset(r.start, bank);
-        tape.codeBlock(kBanks[static_cast<std::size_t>(bank)].blockName, static_cast<std::uint16_t>(r.start), true,
-                       kCodeHeader, kDataFlag, imageBytes(image, offset, static_cast<std::size_t>(r.end - r.start)));
+        tape.codeBlock(kBanks[static_cast<std::size_t>(bank)].blockName, static_cast<std::uint16_t>(r.start), HeaderBlock::With,
+                       tap::kCodeHeader, tap::kDataFlag, imageBytes(image, offset, static_cast<std::size_t>(r.end - r.start)));
     }
     const AddressRange main = mainBlockRange(placed.codeStart, placed.codeEnd, list);
-    tape.codeBlock("Main", static_cast<std::uint16_t>(main.start), true, kCodeHeader, kDataFlag,
+    tape.codeBlock("Main", static_cast<std::uint16_t>(main.start), HeaderBlock::With, tap::kCodeHeader, tap::kDataFlag,
                    imageBytes(image, static_cast<std::size_t>(main.start), static_cast<std::size_t>(main.end - main.start)));
     return tape.bytes();
 }

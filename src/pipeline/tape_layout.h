@@ -4,7 +4,7 @@
 #include "pipeline/compiler_command.h"
 #include "pipeline/memory_image.h"
 #include "pipeline/region_map.h"
-#include "pipeline/tap_writer.h"
+#include "pipeline/tape_writer.h"
 #include "common/user_message.h"
 
 #include <cstdint>

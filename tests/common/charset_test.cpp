@@ -43,5 +43,5 @@ TEST(Charset, UdgsAreTheLettersAToUAndTheRestIsEmpty) {
 
 TEST(Charset, OnlyBlockGraphicsAreFlagged) {
     const auto flags = quillo::builtInCharFlags();
-    for (int c = 0; c < 256; ++c) EXPECT_EQ(flags[c], (c >= 128 && c <= 143) ? quillo::kCharFlagBlockGraphic : 0) << c;
+    for (int c = 0; c < 256; ++c) EXPECT_EQ(flags[c], (c >= 128 && c <= 143) ? quillo::kCharFlagProtected : 0) << c;
 }

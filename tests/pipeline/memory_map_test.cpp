@@ -7,9 +7,7 @@
 namespace quillo {
 namespace {
 
-std::uint32_t pixel(const std::vector<std::uint32_t>& p, int x, int y) {
-    return p[static_cast<std::size_t>(y) * kMemoryMapSide + static_cast<std::size_t>(x)];
-}
+std::uint32_t pixel(const PixelBuffer& p, int x, int y) { return p.at(x, y); }
 
 // The column of an address in its row, and the row's top pixel line.
 int columnOf(std::size_t offset) { return static_cast<int>((offset % 16384) / 32); }
@@ -21,7 +19,8 @@ TEST(MemoryMap, BuildWithoutBinaries) {
     map->registerRegion(24576, 0, 3000, RegionType::Compilat);
     map->registerRegion(65535 - 4768, 0, 4768, RegionType::Heap);
     const auto p = memoryMapPicture(*map);
-    ASSERT_EQ(p.size(), 512u * 512u);
+    ASSERT_EQ(p.width, 512);
+    ASSERT_EQ(p.height, 512);
     for (const int x : {0, 255, 511}) EXPECT_EQ(pixel(p, x, 0), 0x808080u) << "ROM over the whole first row";
     EXPECT_EQ(pixel(p, 0, 20), 0xFF0000u) << "screen at the start of the second row";
     EXPECT_EQ(pixel(p, columnOf(23552), rowTop(23552)), 0x00FF00u) << "system variables";

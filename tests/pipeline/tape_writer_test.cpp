@@ -1,5 +1,5 @@
 #include "pipeline/basic_loader.h"
-#include "pipeline/tap_writer.h"
+#include "pipeline/tape_writer.h"
 #include "pipeline/tape_layout.h"
 
 #include "common/byte_reader.h"
@@ -314,7 +314,7 @@ TEST(MainBlockRange, WideningRules) {
         << "a binary ending at the top of memory stays in the block";
     EXPECT_EQ(mainBlockRange(20000, 20100, {record("x", 21000, 10, 0)}), (AddressRange{20000, 24000}))
         << "the high end starts at 24000 as in the bank range";
-    EXPECT_EQ(mainBlockRange(0, 10, {record("x", 0, 65536, 0)}).end, static_cast<std::int32_t>(kMaxBlockData));
+    EXPECT_EQ(mainBlockRange(0, 10, {record("x", 0, 65536, 0)}).end, static_cast<std::int32_t>(tap::kMaxBlockData));
     EXPECT_EQ(bankBlockRange({record("x", 0xC100, 0x100, 2), record("y", 0xD000, 0x10, 2)}, 2),
               (AddressRange{0xC100, 0xD010}));
     EXPECT_EQ(bankBlockRange({record("x", 0x8000, 0x100, 2)}, 2).start, 0xC000) << "kept inside the bank window";
@@ -332,7 +332,7 @@ TEST(TapeWriter, HeaderChecksumIsTheXorOfNameLengthsAndParameters) {
     EXPECT_EQ(bytes.substr(21), test::hexBytes("04 00 FF 61 62") + static_cast<char>(0xFF ^ 0x61 ^ 0x62));
 
     TapeWriter tzx(TapeFormat::Tzx);
-    tzx.codeBlock("X", 0, false, 3, 0x42, {});
+    tzx.codeBlock("X", 0, HeaderBlock::Without, 3, 0x42, {});
     EXPECT_EQ(tzx.bytes(), std::string("ZXTape!\x1A\x01\x00", 10) + test::hexBytes("10 E8 03 02 00 42 42"))
         << "a headerless block with its own flag";
 }

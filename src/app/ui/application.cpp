@@ -1,5 +1,7 @@
 #include "app/ui/application.h"
 
+#include "common/ui/qt_text.h"
+
 #include "app/app_state.h"
 
 #include "app/program_folder.h"
@@ -67,12 +69,12 @@ private:
 
 Application::Application()
     : programFolder_(platform::programFolder()),
-      settings_(std::make_unique<Settings>(platform::homeFolder().toStdString())) {}
+      settings_(std::make_unique<Settings>(fromQ(platform::homeFolder()))) {}
 
 Application::~Application() = default;
 
 void Application::start(const QStringList& files) {
-    const std::string folder = programFolder_.toStdString();
+    const std::string folder = fromQ(programFolder_);
     if (ensureProgramFolders(folder).helpMissing)
         showMessage(nullptr, QString::fromLatin1(kMissingHelpTitle), QString::fromLatin1(kMissingHelpText),
                     QMessageBox::Critical);
@@ -105,10 +107,10 @@ int runCommandLineBuild(int argc, char* argv[]) {
         return 2;
     }
     setDialogsToStandardError(true);
-    const std::string folder = platform::programFolder().toStdString();
-    Settings settings(platform::homeFolder().toStdString());
+    const std::string folder = fromQ(platform::programFolder());
+    Settings settings(fromQ(platform::homeFolder()));
     readSettingsFile(settings, folder);
-    return runHeadlessBuild(settings, args[2].toStdString(), std::cout, std::cerr);
+    return runHeadlessBuild(settings, fromQ(args[2]), std::cout, std::cerr);
 }
 
 }  // namespace

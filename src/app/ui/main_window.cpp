@@ -6,7 +6,7 @@
 #include "app/ui/menu_builder.h"
 #include "common/ui/colour.h"
 #include "common/ui/qt_text.h"
-#include "app/ui/help_strip.h"
+#include "app/ui/help_strip_widget.h"
 #include "app/ui/project_panel.h"
 #include "app/ui/window_build_host.h"
 #include "pipeline/ui/build_pipeline.h"

@@ -1,5 +1,7 @@
 // The exit sequence: window state, modified sources, settings file.
 #include "app/program_folder.h"
+
+#include "common/ui/qt_text.h"
 #include "app/settings.h"
 #include "app/ui/main_window.h"
 #include "pipeline/ui/build_pipeline.h"
@@ -26,7 +28,7 @@ void MainWindow::storeWindowState() {
 }
 
 bool MainWindow::writeSettingsFile() {
-    const std::string path = settingsFilePath(programFolder_.toStdString());
+    const std::string path = settingsFilePath(fromQ(programFolder_));
     const Status written = writeFileAtomic(path, settings_.write());
     if (written) return true;
     const std::string& error = written.error().detail;

@@ -1,5 +1,7 @@
 #include "app/ui/project_panel.h"
 
+#include "common/ui/qt_text.h"
+
 #include "common/number_text.h"
 
 #include <QCheckBox>
@@ -44,7 +46,7 @@ QSpinBox* spinBox(QWidget* page, const char* key, int maximum) {
     return spin;
 }
 
-std::int32_t decimalValue(const QLineEdit* field) { return leadingInt(field->text().toStdString()); }
+std::int32_t decimalValue(const QLineEdit* field) { return leadingInt(fromQ(field->text())); }
 
 // A stored value that is no item of the list shows no selection.
 void showIndex(QComboBox* combo, int value) { combo->setCurrentIndex(value >= 0 && value < combo->count() ? value : -1); }
@@ -90,22 +92,22 @@ ProjectPanel::ProjectPanel(QWidget* parent) : QWidget(parent) {
     projectPage_ = buildProjectPage();
     project2Page_ = buildProject2Page();
     tabs_ = new QTabWidget(this);
-    tabs_->addTab(projectPage_, tr("Project"));
-    tabs_->addTab(project2Page_, tr("Project 2"));
+    tabs_->addTab(projectPage_, QStringLiteral("Project"));
+    tabs_->addTab(project2Page_, QStringLiteral("Project 2"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(tabs_);
 }
 
-void ProjectPanel::addCheck(QWidget* page, const char* key, const QString& caption, const QString& tooltip,
-                            CheckField field, bool immediate, bool enabled) {
-    auto* box = new QCheckBox(caption, page);
-    box->setObjectName(key);
-    box->setToolTip(tooltip);
-    box->setEnabled(enabled);
+void ProjectPanel::addCheck(QWidget* page, const CheckBoxSpec& spec) {
+    auto* box = new QCheckBox(spec.caption, page);
+    box->setObjectName(spec.key);
+    box->setToolTip(spec.tooltip);
+    box->setEnabled(spec.enabled);
     addWide(static_cast<QGridLayout*>(page->layout()), box);
+    const CheckField field = spec.field;
     checks_.push_back({box, field});
-    if (immediate) {
+    if (spec.storesOnToggle) {
         connect(box, &QCheckBox::toggled, this, [this, field](bool on) {
             storeNow([field, on](Document& d) { d.*field = on ? 1 : 0; });
         });
@@ -117,15 +119,18 @@ QWidget* ProjectPanel::buildProjectPage() {
     page->setMinimumWidth(kPageWidth);
     QGridLayout* grid = pageGrid(page, 0);
 
-    addCheck(page, "CompileFinal", tr("Compile final"),
-             tr("Enable highest speed and also add screen and compress the files"), &Document::compileFinal, false,
-             false);
+    addCheck(page, {.key = "CompileFinal",
+                    .caption = QStringLiteral("Compile final"),
+                    .tooltip = QStringLiteral("Enable highest speed and also add screen and compress the files"),
+                    .field = &Document::compileFinal,
+                    .storesOnToggle = false,
+                    .enabled = false});
 
     mainFile_ = comboBox(page, "MainPrgName", {});
     mainFile_->setEnabled(false);
-    addRow(grid, page, tr("Main file:"), mainFile_);
+    addRow(grid, page, QStringLiteral("Main file:"), mainFile_);
 
-    addWide(grid, label(page, tr("Output file:")));
+    addWide(grid, label(page, QStringLiteral("Output file:")));
     outputFile_ = new QLineEdit(page);
     outputFile_->setObjectName("OutputFile");
     outputFile_->setReadOnly(true);
@@ -140,45 +145,65 @@ QWidget* ProjectPanel::buildProjectPage() {
     connect(outputButton_, &QPushButton::clicked, this, &ProjectPanel::chooseOutputFile);
 
     prgStart_ = numberField(page, "PrgStart");
-    addRow(grid, page, tr("Start address:"), prgStart_);
+    addRow(grid, page, QStringLiteral("Start address:"), prgStart_);
     connect(prgStart_, &QLineEdit::textChanged, this,
             [this] { storeNow([this](Document& d) { d.prgStart = decimalValue(prgStart_); }); });
 
-    optimisation_ = comboBox(page, "Optimisation", {tr("None"), tr("Level 1"), tr("Level 2"), tr("Level 3")});
-    addRow(grid, page, tr("Optimisation:"), optimisation_);
+    optimisation_ = comboBox(page, "Optimisation", {QStringLiteral("None"), QStringLiteral("Level 1"), QStringLiteral("Level 2"), QStringLiteral("Level 3")});
+    addRow(grid, page, QStringLiteral("Optimisation:"), optimisation_);
 
     outputType_ = comboBox(page, "OutputType", {"BIN", "TAP", "TZX", "ASM"});
-    addRow(grid, page, tr("Output:"), outputType_);
+    addRow(grid, page, QStringLiteral("Output:"), outputType_);
     connect(outputType_, &QComboBox::currentIndexChanged, this,
             [this] { storeNow([this](Document& d) { storeIndex(outputType_, d.outputType); }); });
 
-    specialLib_ = comboBox(page, "SpecialLib", {tr("None"), tr("ZX Spectrum")});
-    addRow(grid, page, tr("Librarys:"), specialLib_);
+    specialLib_ = comboBox(page, "SpecialLib", {QStringLiteral("None"), QStringLiteral("ZX Spectrum")});
+    addRow(grid, page, QStringLiteral("Librarys:"), specialLib_);
     connect(specialLib_, &QComboBox::currentIndexChanged, this,
             [this] { storeNow([this](Document& d) { storeIndex(specialLib_, d.specialLib); }); });
 
     heapsize_ = numberField(page, "Heapsize");
-    addRow(grid, page, tr("Heap size:"), heapsize_);
+    addRow(grid, page, QStringLiteral("Heap size:"), heapsize_);
     connect(heapsize_, &QLineEdit::textChanged, this,
             [this] { storeNow([this](Document& d) { d.heapsize = decimalValue(heapsize_); }); });
 
-    addCheck(page, "EnableBreak", tr("Enable Break"), tr("Enables BREAK key, but program runs slower"),
-             &Document::enableBreak, true);
-    addCheck(page, "MemoryCheck", tr("Memory check"), tr("Enables out of memory check but program runs slower"),
-             &Document::memoryCheck, true);
-    addCheck(page, "ArrayCheck", tr("Array Check"), tr("Enables Array boundary check but program runs slower"),
-             &Document::arrayCheck, true);
-    addCheck(page, "StrictBool", tr("Strict Boolean"), tr("Enables strict bolean values but program runs slower"),
-             &Document::strictBool, true);
-    addCheck(page, "Backend", tr("Enable Emmit backend"), QString(), &Document::backend, true);
-    addCheck(page, "Debug", tr("Display debug info"), tr("Enables Debug info while compilation"), &Document::debug,
-             true, false);
-    addCheck(page, "InclLdr", tr("Include BASIC Loader"), tr("Includes a BASIC Loader for the TAP/TZX file"),
-             &Document::inclLdr, true);
-    addCheck(page, "LdrAutostart", tr("Enable Autorun loader"),
-             tr("If a BASIC loader is included, you can set it to start automaticaly"), &Document::ldrAutostart, true);
-    addCheck(page, "DisplayMap", tr("View Memory"), tr("View memory map after compilation"), &Document::displayMap,
-             true);
+    addCheck(page, {.key = "EnableBreak",
+                    .caption = QStringLiteral("Enable Break"),
+                    .tooltip = QStringLiteral("Enables BREAK key, but program runs slower"),
+                    .field = &Document::enableBreak});
+    addCheck(page, {.key = "MemoryCheck",
+                    .caption = QStringLiteral("Memory check"),
+                    .tooltip = QStringLiteral("Enables out of memory check but program runs slower"),
+                    .field = &Document::memoryCheck});
+    addCheck(page, {.key = "ArrayCheck",
+                    .caption = QStringLiteral("Array Check"),
+                    .tooltip = QStringLiteral("Enables Array boundary check but program runs slower"),
+                    .field = &Document::arrayCheck});
+    addCheck(page, {.key = "StrictBool",
+                    .caption = QStringLiteral("Strict Boolean"),
+                    .tooltip = QStringLiteral("Enables strict bolean values but program runs slower"),
+                    .field = &Document::strictBool});
+    addCheck(page, {.key = "Backend",
+                    .caption = QStringLiteral("Enable Emmit backend"),
+                    .tooltip = QString(),
+                    .field = &Document::backend});
+    addCheck(page, {.key = "Debug",
+                    .caption = QStringLiteral("Display debug info"),
+                    .tooltip = QStringLiteral("Enables Debug info while compilation"),
+                    .field = &Document::debug,
+                    .enabled = false});
+    addCheck(page, {.key = "InclLdr",
+                    .caption = QStringLiteral("Include BASIC Loader"),
+                    .tooltip = QStringLiteral("Includes a BASIC Loader for the TAP/TZX file"),
+                    .field = &Document::inclLdr});
+    addCheck(page, {.key = "LdrAutostart",
+                    .caption = QStringLiteral("Enable Autorun loader"),
+                    .tooltip = QStringLiteral("If a BASIC loader is included, you can set it to start automaticaly"),
+                    .field = &Document::ldrAutostart});
+    addCheck(page, {.key = "DisplayMap",
+                    .caption = QStringLiteral("View Memory"),
+                    .tooltip = QStringLiteral("View memory map after compilation"),
+                    .field = &Document::displayMap});
     grid->setRowStretch(grid->rowCount(), 1);
     return page;
 }
@@ -190,40 +215,47 @@ QWidget* ProjectPanel::buildProject2Page() {
 
     author_ = new QLineEdit(page);
     author_->setObjectName("Author");
-    addRow(grid, page, tr("Author:"), author_);
+    addRow(grid, page, QStringLiteral("Author:"), author_);
     connect(author_, &QLineEdit::textChanged, this,
-            [this] { storeNow([this](Document& d) { d.author = author_->text().toStdString(); }); });
+            [this] { storeNow([this](Document& d) { d.author = fromQ(author_->text()); }); });
 
-    target_ = comboBox(page, "Target", {tr("ZX Spectrum")});
-    addRow(grid, page, tr("Target:"), target_);
+    target_ = comboBox(page, "Target", {QStringLiteral("ZX Spectrum")});
+    addRow(grid, page, QStringLiteral("Target:"), target_);
     connect(target_, &QComboBox::currentIndexChanged, this,
             [this] { storeNow([this](Document& d) { storeIndex(target_, d.target); }); });
 
     memory_ = comboBox(page, "Memory", {"48K", "128K"});
-    addRow(grid, page, tr("Memory:"), memory_);
+    addRow(grid, page, QStringLiteral("Memory:"), memory_);
     connect(memory_, &QComboBox::currentIndexChanged, this,
             [this] { storeNow([this](Document& d) { storeIndex(memory_, d.memory); }); });
 
     extLevels_ = spinBox(page, "ExtLevels", 255);
-    addRow(grid, page, tr("Ext.Loads:"), extLevels_);
+    addRow(grid, page, QStringLiteral("Ext.Loads:"), extLevels_);
     connect(extLevels_, &QSpinBox::valueChanged, this,
             [this](int v) { storeNow([v](Document& d) { d.extLevels = static_cast<std::int16_t>(v); }); });
 
     usedEmulator_ = comboBox(page, "UsedEmulator",
-                             {tr("Emulator 0"), tr("Emulator 1"), tr("Emulator 2"), tr("Emulator 3"), tr("Emulator 4")});
-    addRow(grid, page, tr("Emulator:"), usedEmulator_);
+                             {QStringLiteral("Emulator 0"), QStringLiteral("Emulator 1"), QStringLiteral("Emulator 2"), QStringLiteral("Emulator 3"), QStringLiteral("Emulator 4")});
+    addRow(grid, page, QStringLiteral("Emulator:"), usedEmulator_);
 
-    addCheck(page, "Compression", tr("Use File Compressor"), tr("Enable compression of the files"),
-             &Document::compression, false, false);
-    addCheck(page, "Explicit", tr("Explicit"), tr("Explicit variable definition"), &Document::explicit_, true);
+    addCheck(page, {.key = "Compression",
+                    .caption = QStringLiteral("Use File Compressor"),
+                    .tooltip = QStringLiteral("Enable compression of the files"),
+                    .field = &Document::compression,
+                    .storesOnToggle = false,
+                    .enabled = false});
+    addCheck(page, {.key = "Explicit",
+                    .caption = QStringLiteral("Explicit"),
+                    .tooltip = QStringLiteral("Explicit variable definition"),
+                    .field = &Document::explicit_});
 
     arrayBase_ = spinBox(page, "ArrayBase", 999);
-    addRow(grid, page, tr("Array base:"), arrayBase_);
+    addRow(grid, page, QStringLiteral("Array base:"), arrayBase_);
     connect(arrayBase_, &QSpinBox::valueChanged, this,
             [this](int v) { storeNow([v](Document& d) { d.arrayBase = v; }); });
 
     stringBase_ = spinBox(page, "StringBase", 999);
-    addRow(grid, page, tr("String base:"), stringBase_);
+    addRow(grid, page, QStringLiteral("String base:"), stringBase_);
     connect(stringBase_, &QSpinBox::valueChanged, this,
             [this](int v) { storeNow([v](Document& d) { d.stringBase = v; }); });
     grid->setRowStretch(grid->rowCount(), 1);
@@ -241,13 +273,13 @@ void ProjectPanel::storeNow(const std::function<void(Document&)>& store) {
 void ProjectPanel::setFromDocument(const Document& doc) {
     const SettingControls guard(settingControls_);
     for (const auto& [box, field] : checks_) box->setChecked(doc.*field != 0);
-    outputFile_->setText(QString::fromStdString(doc.outputFile));
+    outputFile_->setText(toQ(doc.outputFile));
     prgStart_->setText(QString::number(doc.prgStart));
     showIndex(optimisation_, doc.optimisation);
     showIndex(outputType_, doc.outputType);
     showIndex(specialLib_, doc.specialLib);
     heapsize_->setText(QString::number(doc.heapsize));
-    author_->setText(QString::fromStdString(doc.author));
+    author_->setText(toQ(doc.author));
     showIndex(target_, doc.target);
     showIndex(memory_, doc.memory);
     extLevels_->setValue(doc.extLevels);
@@ -258,7 +290,7 @@ void ProjectPanel::setFromDocument(const Document& doc) {
 
 void ProjectPanel::storeInto(Document& doc) const {
     for (const auto& [box, field] : checks_) doc.*field = box->isChecked() ? 1 : 0;
-    doc.outputFile = outputFile_->text().toStdString();
+    doc.outputFile = fromQ(outputFile_->text());
     doc.prgStart = decimalValue(prgStart_);
     doc.arrayBase = arrayBase_->value();
     doc.stringBase = stringBase_->value();
@@ -270,7 +302,7 @@ void ProjectPanel::storeInto(Document& doc) const {
     storeIndex(memory_, doc.memory);
     storeIndex(usedEmulator_, doc.usedEmulator);
     doc.extLevels = static_cast<std::int16_t>(extLevels_->value());
-    doc.author = author_->text().toStdString();
+    doc.author = fromQ(author_->text());
 }
 
 void ProjectPanel::refillMainFileList(const std::vector<std::string>& documentNames, int currentIndex,
@@ -278,19 +310,19 @@ void ProjectPanel::refillMainFileList(const std::vector<std::string>& documentNa
     const SettingControls guard(settingControls_);
     mainFile_->clear();
     for (int i = 0; i < static_cast<int>(documentNames.size()); ++i)
-        mainFile_->addItem(i == currentIndex ? tr("This File")
-                                             : QString::fromStdString(documentNames[static_cast<std::size_t>(i)]));
-    mainFile_->setCurrentIndex(mainPrgName.empty() ? -1 : mainFile_->findText(QString::fromStdString(mainPrgName)));
+        mainFile_->addItem(i == currentIndex ? QStringLiteral("This File")
+                                             : toQ(documentNames[static_cast<std::size_t>(i)]));
+    mainFile_->setCurrentIndex(mainPrgName.empty() ? -1 : mainFile_->findText(toQ(mainPrgName)));
 }
 
-void ProjectPanel::storeMainFileName(Document& doc) const { doc.mainPrgName = mainFile_->currentText().toStdString(); }
+void ProjectPanel::storeMainFileName(Document& doc) const { doc.mainPrgName = fromQ(mainFile_->currentText()); }
 
 void ProjectPanel::chooseOutputFile() {
-    const QString chosen = QFileDialog::getSaveFileName(this, tr("Select output file"), outputFile_->text(),
-                                                        tr("All files (*)"));
+    const QString chosen = QFileDialog::getSaveFileName(this, QStringLiteral("Select output file"), outputFile_->text(),
+                                                        QStringLiteral("All files (*)"));
     if (chosen.isEmpty()) return;
     outputFile_->setText(chosen);
-    storeNow([&chosen](Document& d) { d.outputFile = chosen.toStdString(); });
+    storeNow([&chosen](Document& d) { d.outputFile = fromQ(chosen); });
 }
 
 }  // namespace quillo

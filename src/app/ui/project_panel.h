@@ -61,9 +61,16 @@ private:
     QWidget* buildProjectPage();
     QWidget* buildProject2Page();
     using CheckField = std::uint8_t Document::*;
-    // A check box showing a document field; immediate ones store on toggle.
-    void addCheck(QWidget* page, const char* key, const QString& caption, const QString& tooltip, CheckField field,
-                  bool immediate, bool enabled = true);
+    // A check box showing a document field.
+    struct CheckBoxSpec {
+        const char* key;
+        QString caption;
+        QString tooltip;
+        CheckField field;
+        bool storesOnToggle = true;  // else only at the next sync
+        bool enabled = true;
+    };
+    void addCheck(QWidget* page, const CheckBoxSpec& spec);
     void storeNow(const std::function<void(Document&)>& store);
     void chooseOutputFile();
 

@@ -1,6 +1,7 @@
 #include "editor/ui/editor_commands.h"
 
 #include "common/ui/colour.h"
+#include "common/ui/qt_text.h"
 #include "common/ui/message_box.h"
 
 #include "app/settings.h"
@@ -27,7 +28,7 @@ constexpr Command kEditorCommands[] = {
     Command::Cut, Command::Copy, Command::Paste, Command::ZoomIn, Command::ZoomOut, Command::ZoomReset,
 };
 
-QString lowerWordAtCaret(SourceEditor& editor) { return QString::fromStdString(wordAtCaret(editor)).toLower(); }
+QString lowerWordAtCaret(SourceEditor& editor) { return toQ(wordAtCaret(editor)).toLower(); }
 
 void gotoBookmark(SourceEditor& editor, QWidget* window, int line) {
     if (line < 0) {
@@ -115,7 +116,7 @@ void refreshExplorerList(QTreeWidget* list, SourceEditor& editor, const Settings
     list->setPalette(palette);
     list->clear();
     for (const SubFunctionEntry& routine : editor.routines()) {
-        auto* item = new QTreeWidgetItem(list, QStringList{QString::fromStdString(routine.name)});
+        auto* item = new QTreeWidgetItem(list, QStringList{toQ(routine.name)});
         const KindColours colours = coloursOf(routine.kind);
         item->setForeground(0, colourFromBgr(settings.integer(colours.fg)));
         item->setBackground(0, colourFromBgr(settings.integer(colours.bg)));
@@ -123,7 +124,7 @@ void refreshExplorerList(QTreeWidget* list, SourceEditor& editor, const Settings
 }
 
 void findRoutine(SourceEditor& editor, const QString& name) {
-    const int line = findRoutineLine(editor.textView(), name.toStdString());
+    const int line = findRoutineLine(editor.textView(), fromQ(name));
     if (line >= 0) gotoLineStart(editor, line);
 }
 

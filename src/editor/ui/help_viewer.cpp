@@ -1,4 +1,6 @@
 #include "editor/ui/help_viewer.h"
+
+#include "common/ui/qt_text.h"
 #include "common/ui/message_box.h"
 
 #include "editor/keyword_help.h"
@@ -34,13 +36,13 @@ void openHelpPage(const QString& page, QWidget* parent, const QString& programFo
 }
 
 void showKeywordHelp(const QString& lowerWord, QWidget* parent, const QString& programFolder) {
-    const KeywordHelpTarget target = keywordHelpTarget(lowerWord.toStdString());
+    const KeywordHelpTarget target = keywordHelpTarget(fromQ(lowerWord));
     switch (target.kind) {
     case KeywordHelpTarget::Kind::Page:
-        openHelpPage(QString::fromStdString(target.target), parent, programFolder);
+        openHelpPage(toQ(target.target), parent, programFolder);
         break;
     case KeywordHelpTarget::Kind::Web:
-        QDesktopServices::openUrl(QUrl(QString::fromStdString(target.target)));
+        QDesktopServices::openUrl(QUrl(toQ(target.target)));
         break;
     case KeywordHelpTarget::Kind::None:
         showMessage(parent, QStringLiteral("Sorry"), QStringLiteral("This command is external or help is not written yet"));

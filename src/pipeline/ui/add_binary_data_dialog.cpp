@@ -20,8 +20,6 @@ namespace quillo {
 
 namespace {
 
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
 void mark(QWidget* field, bool bad) {
     QPalette palette = field->palette();
     palette.setColor(QPalette::Base, bad ? QColor(Qt::red) : QColor(Qt::white));
@@ -32,7 +30,7 @@ void mark(QWidget* field, bool bad) {
 
 AddBinaryDataDialog::AddBinaryDataDialog(BinaryList& list, RegionMap& map, BinaryDataRequest request, QWidget* parent)
     : QDialog(parent), list_(list), map_(map), data_(std::move(request.data)) {
-    setWindowTitle(tr("Add binary data"));
+    setWindowTitle(QStringLiteral("Add binary data"));
 
     fileName_ = new QLineEdit(request.fileName, this);
     fileName_->setObjectName("FileName");
@@ -42,7 +40,7 @@ AddBinaryDataDialog::AddBinaryDataDialog(BinaryList& list, RegionMap& map, Binar
     start_->setValue(request.start);
     bank_ = new QComboBox(this);
     bank_->setObjectName("MemoryBank");
-    for (const BankInfo& bank : kBanks) bank_->addItem(qs(bank.comboText));
+    for (const BankInfo& bank : kBanks) bank_->addItem(toQ(bank.comboText));
     bank_->setCurrentIndex(isValidBank(request.bank) ? request.bank : 0);
     description_ = new QLineEdit(request.description, this);
     description_->setObjectName("Description");
@@ -51,21 +49,21 @@ AddBinaryDataDialog::AddBinaryDataDialog(BinaryList& list, RegionMap& map, Binar
     size->setReadOnly(true);
     type_ = new QComboBox(this);
     type_->setObjectName("Type");
-    for (const RegionTypeInfo& type : kRegionTypes) type_->addItem(qs(type.comboText));
+    for (const RegionTypeInfo& type : kRegionTypes) type_->addItem(toQ(type.comboText));
     type_->setCurrentIndex(static_cast<int>(request.type));
 
     auto* form = new QFormLayout;
-    form->addRow(tr("File Name:"), fileName_);
-    form->addRow(tr("Start Address:"), start_);
-    form->addRow(tr("Memory Bank:"), bank_);
-    form->addRow(tr("Descrioption:"), description_);
-    form->addRow(tr("Size:"), size);
-    form->addRow(tr("Type:"), type_);
+    form->addRow(QStringLiteral("File Name:"), fileName_);
+    form->addRow(QStringLiteral("Start Address:"), start_);
+    form->addRow(QStringLiteral("Memory Bank:"), bank_);
+    form->addRow(QStringLiteral("Descrioption:"), description_);
+    form->addRow(QStringLiteral("Size:"), size);
+    form->addRow(QStringLiteral("Type:"), type_);
 
-    auto* ok = new QPushButton(tr("O.K."), this);
+    auto* ok = new QPushButton(QStringLiteral("O.K."), this);
     ok->setObjectName("Ok");
     ok->setDefault(true);
-    auto* cancel = new QPushButton(tr("Cancel"), this);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setObjectName("Cancel");
     connect(ok, &QPushButton::clicked, this, &AddBinaryDataDialog::write);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -86,22 +84,22 @@ AddBinaryDataDialog::AddBinaryDataDialog(BinaryList& list, RegionMap& map, Binar
 
 void AddBinaryDataDialog::checkFields() {
     startMarked_ = !map_.rangeIsFree(start_->value(), bank_->currentIndex(), static_cast<std::int32_t>(data_.size()));
-    fileNameMarked_ = fileExists(fileName_->text().toStdString());
+    fileNameMarked_ = fileExists(fromQ(fileName_->text()));
     mark(start_, startMarked_);
     mark(fileName_, fileNameMarked_);
 }
 
 void AddBinaryDataDialog::write() {
     const QString path = fileName_->text();
-    if (fileExists(path.toStdString())) {
-        if (!askYesNo(this, tr("File exists"), path + tr(" exists\nOverwrite?"))) return;
+    if (fileExists(fromQ(path))) {
+        if (!askYesNo(this, QStringLiteral("File exists"), path + QStringLiteral(" exists\nOverwrite?"))) return;
     }
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(data_.constData());
     const DataWriteResult result = writeDataAsBinary(
-        path.toStdString(), {bytes, static_cast<std::size_t>(data_.size())}, start_->value(), bank_->currentIndex(),
-        description_->text().toStdString(), static_cast<RegionType>(type_->currentIndex()), list_, map_);
+        fromQ(path), {bytes, static_cast<std::size_t>(data_.size())}, start_->value(), bank_->currentIndex(),
+        fromQ(description_->text()), static_cast<RegionType>(type_->currentIndex()), list_, map_);
     if (!result.ok()) {
-        showMessage(this, tr("Error"), tr("File ") + path + tr(" cannot be written: ") + toQ(result.written.error().detail),
+        showMessage(this, QStringLiteral("Error"), QStringLiteral("File ") + path + QStringLiteral(" cannot be written: ") + toQ(result.written.error().detail),
                     QMessageBox::Critical);
         return;
     }

@@ -1,5 +1,7 @@
 #include "pipeline/ui/add_binary_dialog.h"
 
+#include "common/ui/qt_text.h"
+
 #include "common/number_text.h"
 
 #include <QComboBox>
@@ -18,13 +20,11 @@ namespace quillo {
 
 namespace {
 
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
 }  // namespace
 
 AddBinaryDialog::AddBinaryDialog(Mode mode, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(tr("Add binary file"));
-    const QString action = mode == Mode::Add ? tr("Add") : tr("Update");
+    setWindowTitle(QStringLiteral("Add binary file"));
+    const QString action = mode == Mode::Add ? QStringLiteral("Add") : QStringLiteral("Update");
 
     fileName_ = new QLineEdit(this);
     fileName_->setObjectName("FileName");
@@ -37,12 +37,12 @@ AddBinaryDialog::AddBinaryDialog(Mode mode, QWidget* parent) : QDialog(parent) {
     fileRow->addWidget(fileName_);
     fileRow->addWidget(browse);
 
-    description_ = new QLineEdit(qs(kDefaultBinaryDescription), this);
+    description_ = new QLineEdit(toQ(kDefaultBinaryDescription), this);
     description_->setObjectName("Description");
 
     auto* top = new QFormLayout;
-    top->addRow(tr("File Name:"), fileRow);
-    top->addRow(tr("Description:"), description_);
+    top->addRow(QStringLiteral("File Name:"), fileRow);
+    top->addRow(QStringLiteral("Description:"), description_);
 
     // "48/128K": where the binary goes.
     auto* memoryTab = new QWidget;
@@ -51,21 +51,21 @@ AddBinaryDialog::AddBinaryDialog(Mode mode, QWidget* parent) : QDialog(parent) {
     start_->setRange(0, 65535);
     bank_ = new QComboBox(memoryTab);
     bank_->setObjectName("MemoryBank");
-    for (const BankInfo& bank : kBanks) bank_->addItem(qs(bank.comboText));
+    for (const BankInfo& bank : kBanks) bank_->addItem(toQ(bank.comboText));
     size_ = new QLineEdit(QStringLiteral("0"), memoryTab);
     size_->setObjectName("Size");
     size_->setReadOnly(true);
     type_ = new QComboBox(memoryTab);
     type_->setObjectName("Type");
-    for (const RegionTypeInfo& type : kRegionTypes) type_->addItem(qs(type.comboText));
+    for (const RegionTypeInfo& type : kRegionTypes) type_->addItem(toQ(type.comboText));
     type_->setCurrentIndex(static_cast<int>(RegionType::Other));
     auto* memoryAdd = new QPushButton(action, memoryTab);
     memoryAdd->setObjectName("MemoryTabButton");
     auto* memoryForm = new QFormLayout(memoryTab);
-    memoryForm->addRow(tr("Start Address:"), start_);
-    memoryForm->addRow(tr("Memory Bank:"), bank_);
-    memoryForm->addRow(tr("Size:"), size_);
-    memoryForm->addRow(tr("Type:"), type_);
+    memoryForm->addRow(QStringLiteral("Start Address:"), start_);
+    memoryForm->addRow(QStringLiteral("Memory Bank:"), bank_);
+    memoryForm->addRow(QStringLiteral("Size:"), size_);
+    memoryForm->addRow(QStringLiteral("Type:"), type_);
     memoryForm->addRow(QString(), memoryAdd);
 
     auto* externalTab = new QWidget;
@@ -76,8 +76,8 @@ AddBinaryDialog::AddBinaryDialog(Mode mode, QWidget* parent) : QDialog(parent) {
     externalLayout->addWidget(externalAdd, 0, Qt::AlignRight);
 
     tabs_ = new QTabWidget(this);
-    tabs_->addTab(memoryTab, tr("48/128K"));
-    tabs_->addTab(externalTab, tr("External load"));
+    tabs_->addTab(memoryTab, QStringLiteral("48/128K"));
+    tabs_->addTab(externalTab, QStringLiteral("External load"));
 
     // Both tabs' buttons take the values of the "48/128K" tab.
     connect(memoryAdd, &QPushButton::clicked, this, &QDialog::accept);
@@ -89,8 +89,8 @@ AddBinaryDialog::AddBinaryDialog(Mode mode, QWidget* parent) : QDialog(parent) {
 }
 
 void AddBinaryDialog::setRecord(const BinaryRecord& record) {
-    fileName_->setText(QString::fromStdString(record.file));
-    description_->setText(QString::fromStdString(record.description));
+    fileName_->setText(toQ(record.file));
+    description_->setText(toQ(record.description));
     start_->setValue(record.start);
     unlistedBank_ = record.bank;
     bank_->setCurrentIndex(isValidBank(record.bank) ? record.bank : -1);
@@ -100,19 +100,19 @@ void AddBinaryDialog::setRecord(const BinaryRecord& record) {
 
 BinaryRecord AddBinaryDialog::record() const {
     BinaryRecord r;
-    r.file = fileName_->text().toStdString();
+    r.file = fromQ(fileName_->text());
     r.start = start_->value();
-    r.size = leadingInt(size_->text().toStdString());
+    r.size = leadingInt(fromQ(size_->text()));
     r.bank = bank_->currentIndex() >= 0 ? static_cast<std::uint8_t>(bank_->currentIndex()) : unlistedBank_;
-    r.description = description_->text().toStdString();
+    r.description = fromQ(description_->text());
     r.load = 0;
     r.flags = static_cast<std::uint64_t>(type_->currentIndex() >= 0 ? type_->currentIndex() : 0);
     return r;
 }
 
 void AddBinaryDialog::chooseFile() {
-    const QString path = QFileDialog::getOpenFileName(this, tr("Select binary file to load"), fileName_->text(),
-                                                      tr("All files (*)"));
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Select binary file to load"), fileName_->text(),
+                                                      QStringLiteral("All files (*)"));
     if (path.isEmpty()) return;
     fileName_->setText(path);
     size_->setText(QString::number(QFileInfo(path).size()));

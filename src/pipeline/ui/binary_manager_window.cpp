@@ -1,5 +1,7 @@
 #include "pipeline/ui/binary_manager_window.h"
 
+#include "common/ui/qt_text.h"
+
 #include "pipeline/ui/add_binary_dialog.h"
 #include "pipeline/ui/build_messages.h"
 
@@ -15,8 +17,6 @@ namespace quillo {
 
 namespace {
 
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
 const QColor kHighlight(Qt::yellow);
 const QColor kPlain(Qt::white);
 
@@ -25,15 +25,15 @@ const QColor kPlain(Qt::white);
 BinaryManagerWindow::BinaryManagerWindow(BinaryList& list, RegionMap& map, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint),
       binaries_(list), map_(map) {
-    setWindowTitle(tr("Quillo Binary Manager"));
+    setWindowTitle(QStringLiteral("Quillo Binary Manager"));
     resize(740, 440);
 
     tree_ = new QTreeWidget(this);
     tree_->setObjectName("MemoryTree");
     tree_->setHeaderHidden(true);
-    auto* internal = new QTreeWidgetItem(tree_, {tr("Internal Memory")});
-    for (const BankInfo& bank : kBanks) new QTreeWidgetItem(internal, {qs(bank.treeText)});
-    new QTreeWidgetItem(tree_, {tr("External Memory")});
+    auto* internal = new QTreeWidgetItem(tree_, {QStringLiteral("Internal Memory")});
+    for (const BankInfo& bank : kBanks) new QTreeWidgetItem(internal, {toQ(bank.treeText)});
+    new QTreeWidgetItem(tree_, {QStringLiteral("External Memory")});
     internal->setExpanded(true);
     tree_->setCurrentItem(internal);
     connect(tree_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { colourRows(item); });
@@ -46,7 +46,7 @@ BinaryManagerWindow::BinaryManagerWindow(BinaryList& list, RegionMap& map, QWidg
     list_->setObjectName("BinaryList");
     list_->setRootIsDecorated(false);
     list_->setAllColumnsShowFocus(true);
-    list_->setHeaderLabels({tr("Name"), tr("Type"), tr("File"), tr("Address"), tr("Size"), tr("Bank"), tr("Load")});
+    list_->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Type"), QStringLiteral("File"), QStringLiteral("Address"), QStringLiteral("Size"), QStringLiteral("Bank"), QStringLiteral("Load")});
     list_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(list_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) {
@@ -59,7 +59,7 @@ BinaryManagerWindow::BinaryManagerWindow(BinaryList& list, RegionMap& map, QWidg
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({170, 570});
 
-    auto* close = new QPushButton(tr("Close"), this);
+    auto* close = new QPushButton(QStringLiteral("Close"), this);
     close->setObjectName("Close");
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     auto* buttons = new QHBoxLayout;
@@ -77,12 +77,12 @@ void BinaryManagerWindow::refresh() {
     list_->clear();
     for (const BinaryRecord& r : binaries_) {
         auto* row = new QTreeWidgetItem(list_);
-        row->setText(NameColumn, QString::fromStdString(r.description));
-        row->setText(TypeColumn, qs(regionTypeInfo(r.type()).listText));
-        row->setText(FileColumn, QString::fromStdString(r.file));
+        row->setText(NameColumn, toQ(r.description));
+        row->setText(TypeColumn, toQ(regionTypeInfo(r.type()).listText));
+        row->setText(FileColumn, toQ(r.file));
         row->setText(AddressColumn, QString::number(r.start));
         row->setText(SizeColumn, QString::number(r.size));
-        row->setText(BankColumn, qs(bankListText(r.bank)));
+        row->setText(BankColumn, toQ(bankListText(r.bank)));
         row->setText(LoadColumn, QString::number(r.load));
     }
 }

@@ -1,5 +1,9 @@
 #include "pipeline/ui/memory_map_window.h"
 
+#include "common/ui/qt_text.h"
+
+#include "common/ui/pixel_image.h"
+
 #include "pipeline/memory_map.h"
 
 #include <QLabel>
@@ -15,8 +19,6 @@ constexpr int kLabelWidth = 110;
 constexpr int kPictureX = kMargin + kLabelWidth + 8;
 constexpr int kLegendX = kPictureX + kMemoryMapSide + 16;
 constexpr int kSwatch = 16;
-
-QString text(std::string_view s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
 
 QLabel* label(QWidget* parent, const QString& caption, int x, int y, int width, int height) {
     auto* l = new QLabel(caption, parent);
@@ -34,7 +36,7 @@ MemoryMapWindow::MemoryMapWindow(const RegionMap& map, QWidget* parent) : QDialo
     setFixedSize(790, 550);
 
     for (int row = 0; row < kMemoryMapRows; ++row) {
-        QLabel* l = label(this, text(kMemoryMapRowLabels[static_cast<std::size_t>(row)]), kMargin,
+        QLabel* l = label(this, toQ(kMemoryMapRowLabels[static_cast<std::size_t>(row)]), kMargin,
                           kMargin + row * kMemoryMapRowPitch, kLabelWidth, kMemoryMapRowHeight);
         l->setObjectName(QStringLiteral("rowLabel%1").arg(row));
     }
@@ -49,7 +51,7 @@ MemoryMapWindow::MemoryMapWindow(const RegionMap& map, QWidget* parent) : QDialo
         QLabel* box = label(this, {}, kLegendX, y, kSwatch, kSwatch);
         box->setPixmap(swatch);
         box->setObjectName(QStringLiteral("swatch%1").arg(type));
-        QLabel* name = label(this, text(kRegionTypes[static_cast<std::size_t>(type)].legend), kLegendX + kSwatch + 6,
+        QLabel* name = label(this, toQ(kRegionTypes[static_cast<std::size_t>(type)].legend), kLegendX + kSwatch + 6,
                              y, 120, kSwatch);
         name->setObjectName(QStringLiteral("legend%1").arg(type));
     }
@@ -63,14 +65,7 @@ MemoryMapWindow::MemoryMapWindow(const RegionMap& map, QWidget* parent) : QDialo
 }
 
 void MemoryMapWindow::refresh() {
-    const std::vector<std::uint32_t> pixels = memoryMapPicture(map_);
-    picture_ = QImage(kMemoryMapSide, kMemoryMapSide, QImage::Format_RGB32);
-    for (int y = 0; y < kMemoryMapSide; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(picture_.scanLine(y));
-        for (int x = 0; x < kMemoryMapSide; ++x)
-            line[x] = 0xFF000000u | pixels[static_cast<std::size_t>(y) * kMemoryMapSide + static_cast<std::size_t>(x)];
-    }
-    picture_ = picture_.convertToFormat(QImage::Format_RGB888);
+    picture_ = toImage(memoryMapPicture(map_)).convertToFormat(QImage::Format_RGB888);
     pictureLabel_->setPixmap(QPixmap::fromImage(picture_));
 }
 

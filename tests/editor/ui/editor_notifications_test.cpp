@@ -1,6 +1,6 @@
 #include "editor_test_support.h"
 
-#include "editor/ui/help_strip.h"
+#include "editor/ui/help_strip_image.h"
 #include "common/charset.h"
 
 #include <QSignalSpy>

@@ -1,4 +1,4 @@
-#include "app/ui/help_strip.h"
+#include "app/ui/help_strip_widget.h"
 
 #include <QPainter>
 #include <QResizeEvent>

@@ -1,6 +1,7 @@
-#include "editor/ui/help_strip.h"
+#include "editor/ui/help_strip_image.h"
 
 #include "common/cell_screen.h"
+#include "common/ui/pixel_image.h"
 
 #include <algorithm>
 
@@ -20,12 +21,7 @@ QImage renderHelpStrip(const std::string& text, int widthPx, const Charset& char
     screen.write(0, 0, kInkYellow, kPaperBlack, padded);
     PixelBuffer pixels(width, 8);
     screen.draw(columns, 1, pixels);
-    QImage image(width, 8, QImage::Format_RGB32);
-    for (int y = 0; y < 8; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < width; ++x) line[x] = 0xFF000000u | pixels.at(x, y);
-    }
-    return image;
+    return toImage(pixels);
 }
 
 }  // namespace quillo

@@ -1,4 +1,4 @@
-#include "pipeline/tap_writer.h"
+#include "pipeline/tape_writer.h"
 
 #include <algorithm>
 
@@ -10,7 +10,7 @@ constexpr std::uint8_t kStandardSpeedBlock = 0x10;
 constexpr std::size_t kNameLength = 10;
 
 std::span<const std::uint8_t> fitting(std::span<const std::uint8_t> data) {
-    return data.first(std::min(data.size(), kMaxBlockData));
+    return data.first(std::min(data.size(), tap::kMaxBlockData));
 }
 
 std::string_view asText(std::span<const std::uint8_t> data) {
@@ -20,13 +20,13 @@ std::string_view asText(std::span<const std::uint8_t> data) {
 }  // namespace
 
 TapeWriter::TapeWriter(TapeFormat format) : format_(format) {
-    if (format_ == TapeFormat::Tzx) out_.text(kTzxSignature);
+    if (format_ == TapeFormat::Tzx) out_.text(tzx::kSignature);
 }
 
 void TapeWriter::block(std::uint8_t flag, std::string_view body) {
     if (format_ == TapeFormat::Tzx) {
         out_.u8(kStandardSpeedBlock);
-        out_.u16le(kTzxPauseMs);
+        out_.u16le(tzx::kPauseMs);
     }
     out_.u16le(static_cast<std::uint16_t>(body.size() + 2));
     out_.u8(flag);
@@ -46,20 +46,20 @@ void TapeWriter::header(std::uint8_t type, std::string_view name, std::size_t da
     body.u16le(static_cast<std::uint16_t>(dataLength));
     body.u16le(parameter1);
     body.u16le(parameter2);
-    block(kHeaderFlag, body.bytes());
+    block(tap::kHeaderFlag, body.bytes());
 }
 
 void TapeWriter::programBlock(std::string_view name, std::uint16_t autostart, std::uint16_t programLength,
                               std::span<const std::uint8_t> data) {
     data = fitting(data);
-    header(kProgramHeader, name, data.size(), autostart, programLength);
-    block(kDataFlag, asText(data));
+    header(tap::kProgramHeader, name, data.size(), autostart, programLength);
+    block(tap::kDataFlag, asText(data));
 }
 
-void TapeWriter::codeBlock(std::string_view name, std::uint16_t start, bool headerWanted, std::uint8_t headerType,
+void TapeWriter::codeBlock(std::string_view name, std::uint16_t start, HeaderBlock header, std::uint8_t headerType,
                            std::uint8_t dataFlag, std::span<const std::uint8_t> data) {
     data = fitting(data);
-    if (headerWanted) header(headerType, name, data.size(), start, 32768);
+    if (header == HeaderBlock::With) this->header(headerType, name, data.size(), start, 32768);
     block(dataFlag, asText(data));
 }
 
