@@ -88,7 +88,8 @@ TEST(KeywordHelpTest, PagesWebAndNone) {
     EXPECT_EQ(keywordHelpTarget("uinteger").target, "Help_Cmd_VarTypes.html");
     EXPECT_EQ(keywordHelpTarget("declare").kind, KeywordHelpTarget::Kind::Web);
     EXPECT_EQ(keywordHelpTarget("function").target.rfind("https://", 0), 0u);
-    EXPECT_EQ(keywordHelpTarget("print").kind, KeywordHelpTarget::Kind::None);
+    EXPECT_EQ(keywordHelpTarget("print").target, "Help_Cmd_Print.html");
+    EXPECT_EQ(keywordHelpTarget("scores").kind, KeywordHelpTarget::Kind::None);
     EXPECT_EQ(keywordHelpTarget("BXOR").kind, KeywordHelpTarget::Kind::None);  // callers lower-case
     EXPECT_EQ(keywordHelpTarget("").kind, KeywordHelpTarget::Kind::None);
 }

@@ -6,6 +6,7 @@
 
 #include "app/settings.h"
 #include "editor/keyword_help.h"
+#include "editor/notification_handler.h"
 #include "editor/routine_scan.h"
 #include "editor/structure_commands.h"
 #include "editor/ui/help_viewer.h"
@@ -29,6 +30,12 @@ constexpr Command kEditorCommands[] = {
 };
 
 QString lowerWordAtCaret(SourceEditor& editor) { return toQ(wordAtCaret(editor)).toLower(); }
+
+// The words around the caret, so that F1 on either word of "end sub" finds the phrase.
+QString helpWordAtCaret(SourceEditor& editor) {
+    const CaretWords words = caretWords(editor, static_cast<long>(editor.send(QsciScintillaBase::SCI_GETCURRENTPOS)));
+    return toQ(keywordHelpWord(words.word, words.previous, words.next));
+}
 
 void gotoBookmark(SourceEditor& editor, QWidget* window, int line) {
     if (line < 0) {
@@ -60,7 +67,7 @@ KindColours coloursOf(RoutineKind kind) {
 
 bool runEditorCommand(Command command, SourceEditor& editor, EditorContext& context) {
     switch (command) {
-    case Command::Help: showKeywordHelp(lowerWordAtCaret(editor), context.window, context.programFolder); break;
+    case Command::Help: showKeywordHelp(helpWordAtCaret(editor), context.window, context.programFolder); break;
     case Command::SystemVariables:
         openHelpPage(QString::fromLatin1(kSystemVariablesPage), context.window, context.programFolder);
         break;

@@ -68,7 +68,7 @@ private slots:
         ed()->setCaretPosition(2);
         QTest::keyClick(ed(), Qt::Key_F1);
         QCOMPARE(f->answers.titles(), QStringList({"Help"}));
-        ed()->setTextBytes("print\n");
+        ed()->setTextBytes("goldfish\n");
         ed()->setCaretPosition(2);
         w().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w()));

@@ -4,7 +4,9 @@
 #include "editor/ui/editor_commands.h"
 #include "editor/ui/help_viewer.h"
 
+#include <QFile>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTreeWidget>
 #include <QtTest>
@@ -153,7 +155,7 @@ private slots:
 
     void keywordHelpWithoutAPageSaysSorry() {
         test::EditorFixture f;
-        f.setText("print");
+        f.setText("scores = 1");
         QString title;
         QString text;
         QTimer::singleShot(0, [&] {
@@ -167,6 +169,41 @@ private slots:
         QVERIFY(runEditorCommand(Command::Help, *f.editor, context));
         QCOMPARE(title, QString("Sorry"));
         QCOMPARE(text, QString("This command is external or help is not written yet"));
+    }
+
+    void keywordHelpOpensThePageOfTheWordOrPhrase_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("print") << "PRINT AT 1, 2; \"A\"" << 2 << "Help_Cmd_Print.html";
+        QTest::newRow("for") << "for i = 1 to 3" << 0 << "Help_Cmd_For.html";
+        QTest::newRow("end sub, caret on end") << "End Sub" << 1 << "Help_Cmd_Sub.html";
+        QTest::newRow("end sub, caret on sub") << "End Sub" << 7 << "Help_Cmd_Sub.html";
+        QTest::newRow("end alone") << "end" << 3 << "Help_Cmd_End.html";
+    }
+    void keywordHelpOpensThePageOfTheWordOrPhrase() {
+        QFETCH(QString, line);
+        QFETCH(int, column);
+        QFETCH(QString, page);
+        // The real pages, laid out beside a program folder as the build does.
+        QTemporaryDir folder;
+        QVERIFY(QFile::link(QUILLO_SOURCE_DIR "/help", folder.path() + "/Quillo_Help"));
+        test::EditorFixture f;
+        f.setText(line.toStdString());
+        f.caretAt(0, column);
+        QUrl source;
+        QString title;
+        QTimer::singleShot(0, [&] {
+            auto* viewer = qobject_cast<HelpViewer*>(QApplication::activeModalWidget());
+            if (!viewer) return;
+            source = viewer->browser()->source();
+            title = viewer->browser()->documentTitle();
+            viewer->close();
+        });
+        EditorContext context{f.settings, nullptr, folder.path() + "/"};
+        QVERIFY(runEditorCommand(Command::Help, *f.editor, context));
+        QCOMPARE(source, helpPageUrl(folder.path() + "/", page));
+        QVERIFY2(title.endsWith(" - Quillo Help"), qPrintable(title));
     }
 };
 
