@@ -3,6 +3,7 @@
 
 #include "app/settings.h"
 #include "editor/basic_words.h"
+#include "editor/editor_styles.h"
 #include "common/sci_constants.h"
 #include "editor/source_styler.h"
 
@@ -44,38 +45,18 @@ void foldMarginLook(ScintillaMessages& e, const Settings& s) {
     e.send(SCI_SETFOLDMARGINHICOLOUR, 1, s.integer(Setting::FoldFGCol));
 }
 
-int fontFlags(const Settings& s, Setting bold, Setting italic) {
-    return (s.flag(bold) ? font_flag::Bold : 0) | (s.flag(italic) ? font_flag::Italic : 0);
+int fontFlags(const Settings& s, const EditorStyle& style) {
+    return (style.bold && s.flag(*style.bold) ? font_flag::Bold : 0) |
+           (style.italic && s.flag(*style.italic) ? font_flag::Italic : 0);
+}
+
+const EditorStyle& styleOf(EditorStyle::Role role) {
+    for (const EditorStyle& style : editorStyles())
+        if (style.role == role) return style;
+    return editorStyles().front();
 }
 
 // One styled element: the style and the settings keys it is drawn from.
-struct StyleKeys {
-    int style;
-    Setting font, bold, italic, fg, bg;
-    bool upperCase;
-};
-
-// In the order the settings pass applies them.
-constexpr std::array<StyleKeys, 13> kStyleKeys = {{
-    {1, Setting::FontComment, Setting::ComBold, Setting::ComItalic, Setting::ComFG, Setting::ComBG, false},
-    {2, Setting::FontNumb, Setting::NumbBold, Setting::NumbItalic, Setting::NumbFG, Setting::NumbBG, false},
-    {4, Setting::FontStr, Setting::StrBold, Setting::StrItalic, Setting::StrFG, Setting::StrBG, false},
-    {3, Setting::FontBas, Setting::BasBold, Setting::basItalic, Setting::BasFG, Setting::BasBG, true},
-    {8, Setting::FontAsmC, Setting::AsmCBold, Setting::AsmCItalic, Setting::AsmCFG, Setting::AsmCBG, true},
-    {7, Setting::FontFunction, Setting::FunctionBold, Setting::FunctionItalic, Setting::FunctionFG,
-     Setting::FunctionBG, false},
-    {10, Setting::FontMath, Setting::MathBold, Setting::MathItalic, Setting::MathFG, Setting::MathBG, false},
-    {9, Setting::FontTypes, Setting::TypesBold, Setting::TypesItalic, Setting::TypesFG, Setting::TypesBG, true},
-    {6, Setting::FontPtrLab, Setting::PtrLabBold, Setting::PtrLabItalic, Setting::PtrLabFG, Setting::PtrLabBG,
-     false},
-    {11, Setting::FontCplr, Setting::CplrBold, Setting::CplrItalic, Setting::CplrFG, Setting::CplrBG, true},
-    {12, Setting::ExtSide, Setting::ExtBold, Setting::ExtItalic, Setting::ExtFG, Setting::ExtBG, false},
-    {14, Setting::AnnotEFont, Setting::AnnotEBold, Setting::AnnotEItalic, Setting::AnnotEFG, Setting::AnnotEBG,
-     false},
-    {15, Setting::AnnotWFont, Setting::AnnotWBold, Setting::AnnotWItalic, Setting::AnnotWFG, Setting::AnnotWBG,
-     false},
-}};
-
 }  // namespace
 
 int foldFlagsFor(int foldLines) {
@@ -130,7 +111,7 @@ void initialiseSourceEditor(ScintillaMessages& e, SourceStyler& styler) {
 void configureSourceEditor(ScintillaMessages& e, SourceStyler& styler, const Settings& s) {
     styler.setMarginPadding(10);
     e.send(SCI_SETMARGINWIDTHN, margin::Fold, 16);
-    styler.setEditorColour(7, 0xB4FFFF);
+    styler.setEditorColour(editor_colour::CaretLineBack, 0xB4FFFF);
     styler.setDefaultFont("Courier New", 10, 0);
     e.send(SCI_SETTABWIDTH, 2);
     e.send(SCI_SETUSETABS, 0);
@@ -194,24 +175,27 @@ void applyEditorSettings(ScintillaMessages& e, SourceStyler& styler, const Setti
         markerColours(e, m.marker, s.integer(m.fg), s.integer(m.bg));
     }
 
-    styler.setEditorColour(1, s.integer(Setting::DefaultBG));
-    styler.setEditorColour(2, s.integer(Setting::DefaultFG));
-    styler.setDefaultFont(s.text(Setting::FontDefault), -1,
-                          fontFlags(s, Setting::DefaultBold, Setting::DefaultItalic));
+    // The default style first: every other style starts as a copy of it.
+    const EditorStyle& base = styleOf(EditorStyle::Role::Default);
+    styler.setEditorColour(editor_colour::DefaultBack, s.integer(base.background));
+    styler.setEditorColour(editor_colour::DefaultFore, s.integer(base.foreground));
+    styler.setDefaultFont(s.text(base.font), -1, fontFlags(s, base));
 
-    for (const StyleKeys& k : kStyleKeys) {
-        styler.setStyleFont(k.style, s.text(k.font), -1, fontFlags(s, k.bold, k.italic));
-        styler.setStyleColours(k.style, s.integer(k.fg), s.integer(k.bg));
+    for (const EditorStyle& k : editorStyles()) {
+        if (k.role != EditorStyle::Role::Token) continue;
+        styler.setStyleFont(k.style, s.text(k.font), -1, fontFlags(s, k));
+        styler.setStyleColours(k.style, s.integer(k.foreground), s.integer(k.background));
         if (k.upperCase) e.send(SCI_STYLESETCASE, static_cast<std::uintptr_t>(k.style), SC_CASE_UPPER);
     }
 
-    styler.setEditorColour(5, s.integer(Setting::LineNrBG));
-    styler.setEditorColour(6, s.integer(Setting::LineNrFG));
-    styler.setStyleFont(STYLE_LINENUMBER, s.text(Setting::FontLinenr), -1,
-                        fontFlags(s, Setting::LineNrBold, Setting::LineNrItalic));
+    const EditorStyle& numbers = styleOf(EditorStyle::Role::LineNumbers);
+    styler.setEditorColour(editor_colour::LineNumberBack, s.integer(numbers.background));
+    styler.setEditorColour(editor_colour::LineNumberFore, s.integer(numbers.foreground));
+    styler.setStyleFont(numbers.style, s.text(numbers.font), -1, fontFlags(s, numbers));
 
-    styler.setEditorColour(7, s.integer(Setting::EditLineBG));
-    styler.setEditorColour(8, s.integer(Setting::EditLineFG));
+    const EditorStyle& caret = styleOf(EditorStyle::Role::CaretLine);
+    styler.setEditorColour(editor_colour::CaretLineBack, s.integer(caret.background));
+    styler.setEditorColour(editor_colour::CaretFore, s.integer(caret.foreground));
     styler.setStyleColours(STYLE_BRACELIGHT, s.integer(Setting::BraceHLColourFG), s.integer(Setting::BraceHLColourBG));
 
     e.send(SCI_SETMARGINSENSITIVEN, margin::Symbols, 1);

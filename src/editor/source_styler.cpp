@@ -67,17 +67,17 @@ void SourceStyler::setStyleColours(int style, int foreground, int background) {
 
 void SourceStyler::setEditorColour(int item, int colour) {
     switch (item) {
-    case 1:
+    case editor_colour::DefaultBack:
         editor_.send(SCI_STYLESETBACK, STYLE_DEFAULT, colour);
         editor_.send(SCI_STYLECLEARALL);
         break;
-    case 2:
+    case editor_colour::DefaultFore:
         editor_.send(SCI_STYLESETFORE, STYLE_DEFAULT, colour);
         editor_.send(SCI_STYLECLEARALL);
         break;
-    case 5: editor_.send(SCI_STYLESETBACK, STYLE_LINENUMBER, colour); break;
-    case 6: editor_.send(SCI_STYLESETFORE, STYLE_LINENUMBER, colour); break;
-    case 7:
+    case editor_colour::LineNumberBack: editor_.send(SCI_STYLESETBACK, STYLE_LINENUMBER, colour); break;
+    case editor_colour::LineNumberFore: editor_.send(SCI_STYLESETFORE, STYLE_LINENUMBER, colour); break;
+    case editor_colour::CaretLineBack:
         if (colour == -1) {
             editor_.send(SCI_SETCARETLINEVISIBLE, 0);
         } else {
@@ -85,7 +85,7 @@ void SourceStyler::setEditorColour(int item, int colour) {
             editor_.send(SCI_SETCARETLINEVISIBLE, 1);
         }
         break;
-    case 8: editor_.send(SCI_SETCARETFORE, static_cast<std::uintptr_t>(colour)); break;
+    case editor_colour::CaretFore: editor_.send(SCI_SETCARETFORE, static_cast<std::uintptr_t>(colour)); break;
     default: break;
     }
 }

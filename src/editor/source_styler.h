@@ -9,6 +9,18 @@
 
 namespace quillo {
 
+// The editor colours that are not a style's own, for setEditorColour().
+namespace editor_colour {
+enum : int {
+    DefaultBack = 1,
+    DefaultFore = 2,
+    LineNumberBack = 5,
+    LineNumberFore = 6,
+    CaretLineBack = 7,
+    CaretFore = 8,
+};
+}  // namespace editor_colour
+
 // A Scintilla notification as the editor logic sees it: the fields of
 // SCNotification that the styler and the handler read.
 struct Notification {
@@ -67,6 +79,7 @@ public:
     void setStyleColours(int style, int foreground, int background);
     // Editor colour items: 1 default background, 2 default foreground,
     // 5/6 line-number background/foreground, 7 current line (-1 hides it), 8 caret.
+    // item is one of editor_colour; -1 as the caret line colour hides the caret line.
     void setEditorColour(int item, int colour);
 
     // Styles lines first..last (-1: to the end) and sets their fold levels.

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/editor_marks.h"
 #include "pipeline/output_parser.h"
 #include "common/scintilla_messages.h"
 
@@ -7,8 +8,8 @@
 
 namespace quillo {
 
-inline constexpr int kErrorAnnotationStyle = 14;
-inline constexpr int kWarningAnnotationStyle = 15;
+inline constexpr int kErrorAnnotationStyle = basic_style::ErrorAnnotation;
+inline constexpr int kWarningAnnotationStyle = basic_style::WarningAnnotation;
 
 // Removes the error and warning markers and every annotation, so nothing of
 // an earlier build stays in the editor.

@@ -42,7 +42,9 @@ void showKeywordHelp(const QString& lowerWord, QWidget* parent, const QString& p
         openHelpPage(toQ(target.target), parent, programFolder);
         break;
     case KeywordHelpTarget::Kind::Web:
-        QDesktopServices::openUrl(QUrl(toQ(target.target)));
+        // Without a browser the local page says the same.
+        if (!QDesktopServices::openUrl(QUrl(toQ(target.target))))
+            openHelpPage(toQ(keywordLocalPage(fromQ(lowerWord))), parent, programFolder);
         break;
     case KeywordHelpTarget::Kind::None:
         showMessage(parent, QStringLiteral("Sorry"), QStringLiteral("This command is external or help is not written yet"));
