@@ -80,7 +80,7 @@ public:
     void clearOutput() override { lines_ = 0; }
     void appendOutput(std::string_view) override { ++lines_; }
     void showMessage(const UserMessage&) override {}
-    bool saveSource(const std::string& path) override { return writeFileAtomic(path, editor_.textView()).ok(); }
+    Status saveSource(const std::string& path) override { return writeFileAtomic(path, editor_.textView()); }
 
     const std::string& compiler() const { return settings_.text(Setting::CompilerZXB); }
 

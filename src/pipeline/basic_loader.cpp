@@ -15,7 +15,9 @@ std::string val(long long n) { return std::string{Val, '"'} + std::to_string(n) 
 
 std::string setUpLine(std::int32_t prgStart) {
     std::string t;
-    t += Border + kZero + ":" + Paper + kZero + ":" + Ink + kZero + ":";
+    // A black screen with white ink, so a program that sets no colours of
+    // its own can still be read.
+    t += Border + kZero + ":" + Paper + kZero + ":" + Ink + val(7) + ":";
     t += Clear + val(std::int64_t{prgStart} - 1) + ":";
     t += Print + ("#" + kZero) + ";" + At + kOne + "," + kZero + ";";
     t += Bright + kOne + ";" + Paper + kOne + ";" + Ink + val(7) + ";";

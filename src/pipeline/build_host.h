@@ -1,5 +1,6 @@
 #pragma once
 #include "app/document.h"
+#include "common/error.h"
 #include "pipeline/binary_list.h"
 #include "pipeline/memory_image.h"
 #include "pipeline/region_map.h"
@@ -45,8 +46,9 @@ public:
     virtual void showMessage(const UserMessage& message) = 0;
 
     // Writes the editor text to path with its project file and binary list
-    // beside it, without asking. True when the text reached the disk.
-    virtual bool saveSource(const std::string& path) = 0;
+    // beside it, without asking and without a message of its own: the build
+    // reports a failure. The text's error when it did not reach the disk.
+    virtual Status saveSource(const std::string& path) = 0;
     // After the source itself was saved: set the editor's save point and
     // refresh the tab's "*".
     virtual void markSaved() {}

@@ -64,7 +64,7 @@ BuildSession::Start BuildSession::begin() {
     const Status bmiSaved = saveBinaryList(bmiPath, binaries_);
 
     ScintillaMessages* editor = host_.editor();
-    const bool saved = host_.saveSource(paths_.source);
+    const bool saved = host_.saveSource(paths_.source).ok();
     if (saved) log("source " + paths_.source + " saved");
     if (editor) {
         doc_.caretPos = static_cast<std::int32_t>(editor->send(SCI_GETCURRENTPOS));
@@ -80,7 +80,6 @@ BuildSession::Start BuildSession::begin() {
     host_.clearOutput();
     if (!bmiSaved) log("FAIL: cannot write binary list " + bmiPath + ": " + bmiSaved.error().detail);
 
-    started_ = std::chrono::steady_clock::now();
     long long lineCount = 0;
     if (editor) lineCount = editor->send(SCI_GETLINECOUNT);
     else if (const Result<Bytes> text = readFile(paths_.source, kMaxSourceSize); text)
@@ -100,8 +99,18 @@ BuildSession::Start BuildSession::begin() {
         log("Source " + paths_.source + " saved");
         host_.markSaved();
     }
-    if (!host_.saveSource(paths_.sourceCopy) || fileSize(paths_.sourceCopy) <= 0)
+    // The compiler reads the copy: without it there is nothing to compile.
+    const Status copied = host_.saveSource(paths_.sourceCopy);
+    if (!copied || fileSize(paths_.sourceCopy) <= 0) {
         log("FAIL: cannot write source in temporary directory (directory exists?)");
+        const std::string reason = copied ? "the file is empty" : copied.error().detail;
+        host_.showMessage(errorBox(kCopyFailedTitle, "The temporary copy " + paths_.sourceCopy +
+                                                         " could not be written: " + reason));
+        report_.exitCode = BuildReport::kNotStarted;
+        host_.setBusy(false);
+        if (editor) editor->send(SCI_SETCURSOR, static_cast<std::uintptr_t>(SC_CURSORNORMAL));
+        return {command_, Start::Action::Stop};
+    }
     log(command_.logText);
 
     // The compiler writes nothing on an error; an earlier build's output
@@ -111,13 +120,18 @@ BuildSession::Start BuildSession::begin() {
         std::filesystem::remove(paths_.compiledFile, ignored);
 
     host_.setStatusText(kCompilingStatus);
+    started_ = std::chrono::steady_clock::now();
     // python3 starts even when the script is missing; a missing compiler is
     // a compiler that cannot be started.
-    return {command_, !(isPythonScript(compiler) && !compilerPresent(compiler))};
+    if (isPythonScript(compiler) && !compilerPresent(compiler)) return {command_, Start::Action::Missing};
+    return {command_, Start::Action::Run};
 }
 
 void BuildSession::finish(ProcessOutcome outcome, int exitCode, const std::vector<std::string>& out,
                           const std::vector<std::string>& err) {
+    // The compiler's own time, without any message box shown after it.
+    report_.milliseconds =
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started_).count();
     host_.setStatusText({});
     switch (outcome) {
     case ProcessOutcome::FailedToStart:
@@ -147,17 +161,31 @@ void BuildSession::finish(ProcessOutcome outcome, int exitCode, const std::vecto
     const bool stopped = report_.exitCode == BuildReport::kStopped;
     const long long compiledSize = fileSize(paths_.compiledFile);
     report_.compiledFileWritten = compiledSize > 0;
-    if (!stopped && !report_.compiledFileWritten)
+    // Only a compiler that says it succeeded and wrote nothing is at fault
+    // here; after errors there is no output by design.
+    if (report_.exitCode == 0 && !report_.compiledFileWritten)
         log("FAIL: Compiler cannot write output file in directory (Protected Or does Not exist?)");
     host_.setBusy(false);
 
-    report_.freeBytes = freeBytes(doc_.prgStart, compiledSize, doc_.heapsize, doc_.outputType);
+    // Assembler text and back-end code are no machine code: nothing of them
+    // is placed in memory or counted as code.
+    const bool machineCode = !writesAssembler(doc_.outputType) && doc_.backend == 0;
+    report_.freeBytes = freeBytes(doc_.prgStart, machineCode ? compiledSize : 0, doc_.heapsize, doc_.outputType);
     doc_.freeMemory = report_.freeBytes;
+    report_.runnable = machineCode;
     if (editor) editor->send(SCI_SETCURSOR, static_cast<std::uintptr_t>(SC_CURSORNORMAL));
-    report_.milliseconds =
-        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started_).count();
     log("Compilation time: " + std::to_string(report_.milliseconds) + "ms");
-    if (!stopped) placeAndWriteTape();
+    if (stopped) return;
+    if (doc_.backend != 0 && report_.compiledFileWritten)
+        log("Back-end code written to " + paths_.compiledFile + "; no tape is made from it");
+    if (machineCode) placeAndWriteTape();
+    else finishWithoutCode();
+}
+
+void BuildSession::finishWithoutCode() {
+    host_.document().freeMemory = report_.freeBytes;
+    host_.freeMemoryChanged(report_.freeBytes);
+    if (doc_.displayMap != 0) host_.showMemoryMap();
 }
 
 // Standard output, standard output again behind the log prefix with the exit
@@ -195,10 +223,19 @@ void BuildSession::placeAndWriteTape() {
     if (doc_.displayMap != 0) host_.showMemoryMap();
 }
 
-EmulatorCommand BuildSession::beginRun() {
+std::optional<EmulatorCommand> BuildSession::beginRun() {
     const Document& doc = host_.document();
     const BuildPaths paths = buildPaths(doc, host_.settings().text(Setting::Suffix));
-    EmulatorCommand command = emulatorCommand(host_.settings(), doc, paths.outputBase, tapeExtension_);
+    // The tape of the project's own output kind, and only when it is there:
+    // an emulator handed a file that does not exist shows nothing useful.
+    const std::string extension(outputKind(doc.outputType).tapeExtension);
+    if (extension.empty() || fileSize(paths.outputBase + extension) <= 0) {
+        host_.showMessage({UserMessage::Icon::Information, std::string(kNoTapeTitle),
+                           "There is no tape of " + paths.outputBase +
+                               " yet: the program must be built first (Compile, F9)."});
+        return std::nullopt;
+    }
+    EmulatorCommand command = emulatorCommand(host_.settings(), doc, paths.outputBase, extension);
     host_.appendOutput(command.panelLine);
     emulatorCaret_ = doc.caretPos;
     host_.setEmulatorRunning(true);

@@ -32,7 +32,8 @@ struct BuildReport {
     bool tapeWritten = false;
     std::int32_t freeBytes = 0;
     std::vector<CompilerMessage> messages;  // the compiled file's errors and warnings
-    long long milliseconds = 0;
+    long long milliseconds = 0;  // the compiler's run
+    bool runnable = false;  // machine code that an emulator can be started on
 };
 
 class BuildSession {
@@ -42,11 +43,15 @@ public:
     // A build up to the compiler: the binary list saved beside the output,
     // the source and its temporary copy saved, region map, markers and output
     // panel cleared, the opening log lines. Returns the compiler's command
-    // line; startable is false for a compiler that is known to be missing,
-    // and the caller then finishes with FailedToStart at once.
+    // line and what to do with it: a compiler known to be missing is finished
+    // with FailedToStart at once; a copy that could not be written ends the
+    // build there.
     struct Start {
+        // Run the compiler; finish at once as a compiler that could not
+        // start; or stop (the build has ended, nothing to finish).
+        enum class Action { Run, Missing, Stop };
         CompilerCommand command;
-        bool startable = true;
+        Action action = Action::Run;
     };
     Start begin();
     // Everything after the compiler: its output shown and parsed into markers
@@ -61,8 +66,10 @@ public:
     // The argument text of the last build's command line.
     const std::string& argumentText() const { return command_.argumentText; }
 
-    // The emulator on the last tape: shown in the panel, the window disabled.
-    EmulatorCommand beginRun();
+    // The emulator on the tape of the project's output kind: shown in the
+    // panel, the window disabled. Nothing (and a message) when there is no
+    // such tape yet.
+    std::optional<EmulatorCommand> beginRun();
     // The caret back where it was; a message when nothing could be started.
     void finishRun(bool started);
 
@@ -78,6 +85,7 @@ private:
                             const std::vector<std::string>& err);
     void markMessages(const std::vector<std::string>& out, const std::vector<std::string>& err);
     void placeAndWriteTape();
+    void finishWithoutCode();
 
     BuildHost& host_;
     // The build in progress works on copies, so switching tabs or editing the
@@ -94,10 +102,11 @@ private:
 
 inline constexpr std::string_view kCompilerErrorTitle = "Error occured";
 inline constexpr std::string_view kCompilerErrorText =
-    "Compiler Not started, do you have defined\nthe ZXB Compiler file? or maybe no\n"
-    "vcredist (visual c++ redistributable) installed.";
+    "Compiler Not started, do you have defined\nthe ZXB Compiler file?";
 inline constexpr std::string_view kCompileFailedTitle = "Errors occured";
 inline constexpr std::string_view kCompileFailedText = "Compilation failed...";
 inline constexpr std::string_view kCompilerNotFound = "ZX Basic Compiler not found";
+inline constexpr std::string_view kCopyFailedTitle = "Error";
+inline constexpr std::string_view kNoTapeTitle = "Run";
 
 }  // namespace quillo

@@ -51,7 +51,9 @@ std::vector<Option> options(const Document& d) {
 }
 
 bool sinclairLibrary(const Document& d) { return d.specialLib == 1; }
-bool optimising(int level) { return level >= 1 && level <= 3; }
+// "None" is level 0 and passed as such: without -O the compiler optimises at
+// its own default level.
+bool knownLevel(int level) { return level >= 0 && level <= 3; }
 
 void startWith(CompilerCommand& c, const std::string& compilerPath) {
     if (isPythonScript(compilerPath)) {
@@ -70,6 +72,8 @@ const OutputKind& outputKind(int outputType) {
 
 bool writesTape(int outputType) { return !outputKind(outputType).tapeExtension.empty(); }
 
+bool writesAssembler(int outputType) { return outputType == kAsm; }
+
 std::string optionText(const Document& doc) {
     std::string text;
     for (const Option& o : options(doc))
@@ -80,7 +84,7 @@ std::string optionText(const Document& doc) {
 std::string libraryText(const Document& doc) { return sinclairLibrary(doc) ? " --sinclair" : ""; }
 
 std::string optimisationText(int level) {
-    return optimising(level) ? " -O " + std::to_string(level) + " " : " ";
+    return knownLevel(level) ? " -O " + std::to_string(level) + " " : " ";
 }
 
 BuildPaths buildPaths(const Document& doc, std::string_view suffix) {
@@ -112,7 +116,7 @@ CompilerCommand compilerCommand(const Document& doc, const BuildPaths& paths, co
     if (doc.outputType == kAsm) a.push_back("-A");
     if (doc.debug == 1) a.push_back("-d");
     a.insert(a.end(), {"-o", paths.compiledFile});
-    if (optimising(doc.optimisation)) a.insert(a.end(), {"-O", std::to_string(doc.optimisation)});
+    if (knownLevel(doc.optimisation)) a.insert(a.end(), {"-O", std::to_string(doc.optimisation)});
     if (sinclairLibrary(doc)) a.push_back("--sinclair");
     for (const Option& o : options(doc))
         if (o.wanted) a.push_back(o.argument);

@@ -23,6 +23,7 @@ struct OutputKind {
 // a damaged project file never leads to a tape nobody asked for.
 const OutputKind& outputKind(int outputType);
 bool writesTape(int outputType);
+bool writesAssembler(int outputType);
 
 inline constexpr std::int32_t kDefaultHeapSize = 4768;
 
@@ -30,7 +31,7 @@ inline constexpr std::int32_t kDefaultHeapSize = 4768;
 std::string optionText(const Document& doc);
 // " --sinclair" for the ZX Spectrum library, else empty.
 std::string libraryText(const Document& doc);
-// " -O n " for levels 1..3 and a single blank otherwise.
+// " -O n " for levels 0 ("None") to 3 and a single blank otherwise.
 std::string optimisationText(int level);
 
 // The files one build reads and writes.

@@ -15,7 +15,7 @@ using test::hexBytes;
 std::string remLine(const std::string& author) { return hexBytes("EA") + "Project created by: " + author; }
 
 std::string setUpLine(long p) {
-    return hexBytes("E7 C3 A7 3A DA C3 A7 3A D9 C3 A7 3A FD B0 22") + digits(p - 1) +
+    return hexBytes("E7 C3 A7 3A DA C3 A7 3A D9 B0 22 37 22 3A FD B0 22") + digits(p - 1) +
            hexBytes("22 3A F5 23 C3 A7 3B AC BC A7 2C C3 A7 3B DC BC A7 3B DA BC A7 3B D9 B0 22 37 22 3B 22") +
            "> Coded using Quillo and ZXBC  <" +
            hexBytes("22 3A F4 B0 22 32 33 37 33 39 22 2C B0 22 31 31 31 22");

@@ -49,14 +49,14 @@ std::vector<std::string> shellWords(const std::string& text) {
     return words;
 }
 
-TEST(CompilerCommand, DefaultOptionsEndWithTheOutputPathAndOneBlank) {
+TEST(CompilerCommand, DefaultOptionsEndWithTheOutputPathAndLevelNone) {
     const CompilerCommand c = commandFor(defaults());
-    EXPECT_EQ(c.argumentText, "\"/zx/my games/temp.qlo\" -S 24576 -o \"/zx/out dir/game.bin\" ");
+    EXPECT_EQ(c.argumentText, "\"/zx/my games/temp.qlo\" -S 24576 -o \"/zx/out dir/game.bin\" -O 0 ");
     EXPECT_EQ(c.logText, "/opt/zxb/zxbc " + c.argumentText);
     EXPECT_EQ(c.program, "/opt/zxb/zxbc");
     EXPECT_EQ(c.workingFolder, "/zx/my games/");
     EXPECT_EQ(c.arguments, (std::vector<std::string>{"/zx/my games/temp.qlo", "-S", "24576", "-o",
-                                                     "/zx/out dir/game.bin"}));
+                                                     "/zx/out dir/game.bin", "-O", "0"}));
 }
 
 TEST(CompilerCommand, OptimisationLibraryAndHeapGiveTwoBlanksBeforeTheLibrary) {
@@ -73,7 +73,7 @@ TEST(CompilerCommand, OptimisationLibraryAndHeapGiveTwoBlanksBeforeTheLibrary) {
 }
 
 TEST(CompilerCommand, OptimisationTexts) {
-    EXPECT_EQ(optimisationText(0), " ");
+    EXPECT_EQ(optimisationText(0), " -O 0 ") << "without -O the compiler takes its own default level";
     EXPECT_EQ(optimisationText(1), " -O 1 ");
     EXPECT_EQ(optimisationText(2), " -O 2 ");
     EXPECT_EQ(optimisationText(3), " -O 3 ");
@@ -130,14 +130,14 @@ TEST(CompilerCommand, EveryOptionCombinationMatchesItsArgumentList) {
 TEST(CompilerCommand, AsmAndDebugFlagsFollowTheStartAddress) {
     Document d = defaults();
     d.outputType = 3;
-    EXPECT_EQ(commandFor(d).argumentText, "\"/zx/my games/temp.qlo\" -S 24576 -A -o \"/zx/out dir/game.asm\" ");
+    EXPECT_EQ(commandFor(d).argumentText, "\"/zx/my games/temp.qlo\" -S 24576 -A -o \"/zx/out dir/game.asm\" -O 0 ");
     d.debug = 1;
     const CompilerCommand c = commandFor(d);
-    EXPECT_EQ(c.argumentText, "\"/zx/my games/temp.qlo\" -S 24576 -A -d -o \"/zx/out dir/game.asm\" ");
+    EXPECT_EQ(c.argumentText, "\"/zx/my games/temp.qlo\" -S 24576 -A -d -o \"/zx/out dir/game.asm\" -O 0 ");
     EXPECT_EQ(c.arguments[3], "-A");
     EXPECT_EQ(c.arguments[4], "-d");
     d.outputType = 2;
-    EXPECT_EQ(commandFor(d).argumentText, "\"/zx/my games/temp.qlo\" -S 24576 -d -o \"/zx/out dir/game.bin\" ");
+    EXPECT_EQ(commandFor(d).argumentText, "\"/zx/my games/temp.qlo\" -S 24576 -d -o \"/zx/out dir/game.bin\" -O 0 ");
 }
 
 TEST(CompilerCommand, PythonCompilerRunsThroughPython3) {

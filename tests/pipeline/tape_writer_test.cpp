@@ -379,7 +379,7 @@ TEST(GoldenTapes, ListbasicShowsTheLoaderWithItsKeywords) {
     EXPECT_EQ(plain.status, 0) << plain.output;
     for (const std::string line :
          {"10 REM Project created by: Tester",
-          "20 BORDER NOT PI: PAPER NOT PI: INK NOT PI: CLEAR VAL \"32767\": PRINT #NOT PI;AT SGN PI,NOT PI; "
+          "20 BORDER NOT PI: PAPER NOT PI: INK VAL \"7\": CLEAR VAL \"32767\": PRINT #NOT PI;AT SGN PI,NOT PI; "
           "BRIGHT SGN PI; PAPER SGN PI; INK VAL \"7\";\"> Coded using Quillo and ZXBC  <\": "
           "POKE VAL \"23739\",VAL \"111\"",
           "30 LOAD \"\"CODE", "40 RANDOMIZE USR VAL \"32768\""})

@@ -78,8 +78,9 @@ public:
     // never saved); false when nothing was written.
     bool saveCurrentSource();
     // Writes the current editor's text to path with its project file and
-    // binary list beside it, without asking; false when the text was not written.
-    bool saveSourceFiles(const std::string& path) { return saveSource(path, false); }
+    // binary list beside it, without asking or showing a message; the text's
+    // error when it was not written.
+    Status saveSourceFiles(const std::string& path);
     // Before a build or run: the panels stored into the current document and,
     // when saveFirst, a source never saved given a name. False stops it.
     bool prepareBuild(bool saveFirst);
@@ -117,6 +118,7 @@ private:
     void saveDocument();
     bool saveDocumentAs();
     bool saveSource(const std::string& path, bool ask);
+    Status writeSource(const std::string& file);
     bool saveCurrentUnderItsName();
     ProjectEditorState editorState(SourceEditor& editor) const;
     void saveModifiedSources();

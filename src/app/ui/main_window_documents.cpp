@@ -256,18 +256,27 @@ bool MainWindow::saveSource(const std::string& path, bool ask) {
     if (ask && fileSize(file) > 0 &&
         !askYesNo(this, QStringLiteral("Question"), QStringLiteral("File exists, overwrite?"), QMessageBox::Information))
         return false;
-    SourceEditor* ed = currentEditor();
-    const BinaryList* list = workspace_.mayWriteBinaryList(binaryListPath(file)) ? &binaries() : nullptr;
-    const SavedSource saved = saveSourceBundle(file, ed->textView(), currentDocument(), editorState(*ed), list);
-    if (!saved.source) {
+    if (const Status written = writeSource(file); !written) {
         showMessage(this, QStringLiteral("Error"),
-                    QStringLiteral("The source could not be saved as %1\n%2").arg(toQ(file), toQ(saved.source.error().detail)),
+                    QStringLiteral("The source could not be saved as %1\n%2").arg(toQ(file), toQ(written.error().detail)),
                     QMessageBox::Critical);
         return false;
     }
+    return true;
+}
+
+Status MainWindow::writeSource(const std::string& file) {
+    SourceEditor* ed = currentEditor();
+    const BinaryList* list = workspace_.mayWriteBinaryList(binaryListPath(file)) ? &binaries() : nullptr;
+    const SavedSource saved = saveSourceBundle(file, ed->textView(), currentDocument(), editorState(*ed), list);
+    if (!saved.source) return saved.source;
     ed->setSavePoint();
     for (const Error& problem : saved.companions) appendLog("FAIL: " + problem.detail);
-    return true;
+    return {};
+}
+
+Status MainWindow::saveSourceFiles(const std::string& path) {
+    return writeSource(sourceFileName(path, settings_.text(Setting::Suffix)));
 }
 
 bool MainWindow::saveCurrentSource() {

@@ -36,7 +36,7 @@ void WindowBuildHost::appendOutput(std::string_view lines) {
 
 void WindowBuildHost::showMessage(const UserMessage& message) { showUserMessage(&window_, message); }
 
-bool WindowBuildHost::saveSource(const std::string& path) { return window_.saveSourceFiles(path); }
+Status WindowBuildHost::saveSource(const std::string& path) { return window_.saveSourceFiles(path); }
 
 void WindowBuildHost::markSaved() { window_.refreshAllTabMarkers(); }
 

@@ -29,7 +29,7 @@ public:
     void clearOutput() override;
     void appendOutput(std::string_view lines) override;
     void showMessage(const UserMessage& message) override;
-    bool saveSource(const std::string& path) override;
+    Status saveSource(const std::string& path) override;
     void markSaved() override;
     void setStatusText(std::string_view text) override;
     void setBusy(bool busy) override;

@@ -19,11 +19,26 @@ bool BuildPipeline::build() {
     runAfterBuild_ = false;
     const BuildSession::Start start = session_.begin();
     building_ = true;
-    if (!start.startable)
+    switch (start.action) {
+    case BuildSession::Start::Action::Run:
+        compiler_.start(start.command.program, start.command.arguments, start.command.workingFolder);
+        break;
+    case BuildSession::Start::Action::Missing:
         QMetaObject::invokeMethod(
             this, [this] { onCompilerFinished(ProcessOutcome::FailedToStart, -1); }, Qt::QueuedConnection);
-    else
-        compiler_.start(start.command.program, start.command.arguments, start.command.workingFolder);
+        break;
+    case BuildSession::Start::Action::Stop:
+        // finished() still follows from the event loop, as for every build.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                building_ = false;
+                runAfterBuild_ = false;
+                emit finished(lastExitCode());
+            },
+            Qt::QueuedConnection);
+        break;
+    }
     return true;
 }
 
@@ -44,14 +59,15 @@ void BuildPipeline::onCompilerFinished(ProcessOutcome outcome, int exitCode) {
     building_ = false;
     const int code = lastExitCode();
     emit finished(code);
-    if (runAfterBuild_ && code == 0) run();
+    if (runAfterBuild_ && code == 0 && lastReport().runnable) run();
     runAfterBuild_ = false;
 }
 
 bool BuildPipeline::run() {
     if (isBusy()) return false;
-    const EmulatorCommand command = session_.beginRun();
-    launcher_.start(command.program, command.tapeFile, command.workingFolder);
+    const std::optional<EmulatorCommand> command = session_.beginRun();
+    if (!command) return false;
+    launcher_.start(command->program, command->tapeFile, command->workingFolder);
     return true;
 }
 

@@ -63,14 +63,10 @@ void HeadlessBuildHost::showMessage(const UserMessage& message) {
 
 // As the window saves: the text under the configured suffix, with its project
 // file (folds, bookmarks and caret as read) and binary list beside it.
-bool HeadlessBuildHost::saveSource(const std::string& path) {
+Status HeadlessBuildHost::saveSource(const std::string& path) {
     const SavedSource saved = saveSourceBundle(path, bundle_.text, bundle_.document, bundle_.editor, &bundle_.binaries);
-    if (!saved.source) {
-        err_ << "Error: cannot write " << path << ": " << saved.source.error().detail << '\n';
-        return false;
-    }
     for (const Error& error : saved.companions) err_ << "Error: " << error.detail << '\n';
-    return true;
+    return saved.source;
 }
 
 int runHeadlessBuild(const Settings& settings, const std::string& sourcePath, std::ostream& out, std::ostream& err) {

@@ -38,7 +38,7 @@ public:
     void clearOutput() override {}
     void appendOutput(std::string_view lines) override;
     void showMessage(const UserMessage& message) override;
-    bool saveSource(const std::string& path) override;
+    Status saveSource(const std::string& path) override;
 
     const std::string& sourcePath() const { return sourcePath_; }
 

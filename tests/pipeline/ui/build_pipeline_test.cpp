@@ -96,6 +96,8 @@ private slots:
     void everyExitCodeShowsStandardError_data();
     void everyExitCodeShowsStandardError();
     void staleOutputIsNotTakenForThisBuild();
+    void assemblerAndBackEndOutputAreNoCode();
+    void aCopyThatCannotBeWrittenEndsTheBuild();
     void optionsReachTheCompilerAsSeparateArguments();
     void eachOptionReachesTheCompiler_data();
     void eachOptionReachesTheCompiler();
@@ -132,10 +134,10 @@ void BuildPipelineTest::successfulBuildLogsInOrderAndWritesTheTape() {
     QVERIFY(isLogLine(p.host.output[0]));
     QVERIFY2(!isLogLine(p.host.output[4]), "the compiler's own text carries no prefix");
 
-    QCOMPARE(pipeline.argumentText(), "\"" + copy + "\" -S 32768 -o \"" + p.file("game.bin") + "\" ");
+    QCOMPARE(pipeline.argumentText(), "\"" + copy + "\" -S 32768 -o \"" + p.file("game.bin") + "\" -O 0 ");
     QCOMPARE(p.recorded().value("cwd").toString() + "/", p.folder);
     QCOMPARE(p.recordedArguments(), (QStringList{QString::fromStdString(copy), "-S", "32768", "-o",
-                                                 QString::fromStdString(p.file("game.bin"))}));
+                                                 QString::fromStdString(p.file("game.bin")), "-O", "0"}));
     QCOMPARE(readFile(copy)->size(), p.host.editorWidget->textBytes().size());
     QVERIFY(!p.host.editorWidget->isModified());
 
@@ -172,7 +174,8 @@ void BuildPipelineTest::compileErrorsMarkOnlyTheCompiledFile() {
 
     QVERIFY(p.host.hasLine(": Compilation failed"));
     QVERIFY2(p.host.hasLine("sub/inc.bas:2: error: Unexpected end of line"), "shown, not marked");
-    QVERIFY(p.host.hasLine("FAIL: Compiler cannot write output file in directory (Protected Or does Not exist?)"));
+    QVERIFY2(!p.host.hasLine("FAIL: Compiler cannot write output file in directory (Protected Or does Not exist?)"),
+             "after errors no output is expected");
     QCOMPARE(markersAt(p.host, 1), (1 << marker::Error) | (1 << marker::Warning));
     QCOMPARE(markersAt(p.host, 2), 1 << marker::Warning);
     QCOMPARE(markersAt(p.host, 0), 0);
@@ -235,6 +238,52 @@ void BuildPipelineTest::staleOutputIsNotTakenForThisBuild() {
     QCOMPARE(p.host.map->at(32768), RegionType::Free);
 }
 
+void BuildPipelineTest::assemblerAndBackEndOutputAreNoCode() {
+    {
+        Project p;
+        p.host.doc.outputType = 3;
+        p.host.doc.prgStart = 65000;  // far too high for the text the compiler writes
+        BuildPipeline pipeline(p.host);
+        QCOMPARE(runBuild(pipeline), 0);
+        for (const std::string& line : p.host.plainOutput()) QVERIFY2(line.find("FAIL") == std::string::npos, line.c_str());
+        QCOMPARE(p.host.map->at(65000), RegionType::Free);
+        QVERIFY(!pipeline.lastReport().runnable);
+    }
+    {
+        Project p;
+        p.host.doc.backend = 1;
+        p.host.config.set(Setting::Emulator, std::string("/nowhere/emulator"));
+        BuildPipeline pipeline(p.host);
+        QSignalSpy ran(&pipeline, &BuildPipeline::emulatorFinished);
+        QSignalSpy done(&pipeline, &BuildPipeline::finished);
+        QVERIFY(pipeline.compileAndRun());
+        QVERIFY(done.wait(30000));
+        QVERIFY(p.host.hasLine("Back-end code written to " + p.file("game.bin") + "; no tape is made from it"));
+        QVERIFY(!fileExists(p.file("game.tap")));
+        QVERIFY(!pipeline.isEmulatorRunning());
+        QTest::qWait(100);
+        QCOMPARE(ran.count(), 0);
+        QCOMPARE(p.host.map->at(32768), RegionType::Free);
+    }
+}
+
+void BuildPipelineTest::aCopyThatCannotBeWrittenEndsTheBuild() {
+    Project p;
+    p.host.failingSaves.insert(p.file("temp.bas"));
+    BuildPipeline pipeline(p.host);
+    const int code = runBuild(pipeline);
+    QVERIFY2(code == BuildPipeline::kNotStarted, p.host.outputText().c_str());
+    QVERIFY2(!QFile::exists(p.record), "the compiler never ran");
+    int failLines = 0;
+    for (const std::string& line : p.host.plainOutput()) failLines += line.find("FAIL") != std::string::npos;
+    QCOMPARE(failLines, 1);
+    QVERIFY(p.host.hasLine("FAIL: cannot write source in temporary directory (directory exists?)"));
+    QCOMPARE(p.host.messages.size(), std::size_t{1});
+    QVERIFY(p.host.messages[0].text.find(p.file("temp.bas")) != std::string::npos);
+    QCOMPARE(p.host.busyStates, (std::vector<bool>{true, false}));
+    QVERIFY(!pipeline.isBuilding());
+}
+
 void BuildPipelineTest::optionsReachTheCompilerAsSeparateArguments() {
     Project p;
     Document& d = p.host.doc;
@@ -261,20 +310,20 @@ void BuildPipelineTest::eachOptionReachesTheCompiler_data() {
     QTest::addColumn<QString>("option");
     QTest::addColumn<QStringList>("arguments");  // what follows the output path
     QTest::addColumn<QString>("text");           // what follows the quoted output path
-    QTest::newRow("defaults") << "" << QStringList{} << " ";
+    QTest::newRow("defaults") << "" << QStringList{"-O", "0"} << " -O 0 ";
     QTest::newRow("level 1") << "optimisation=1" << QStringList{"-O", "1"} << " -O 1 ";
     QTest::newRow("level 3") << "optimisation=3" << QStringList{"-O", "3"} << " -O 3 ";
-    QTest::newRow("library") << "specialLib=1" << QStringList{"--sinclair"} << "  --sinclair";
-    QTest::newRow("array base") << "arrayBase=1" << QStringList{"--array-base=1"} << "  --array-base=1";
-    QTest::newRow("string base") << "stringBase=2" << QStringList{"--string-base=2"} << "  --string-base=2";
-    QTest::newRow("heap 4768") << "heapsize=4768" << QStringList{} << " ";
-    QTest::newRow("heap 0") << "heapsize=0" << QStringList{"--heap-size=0"} << "  --heap-size=0";
-    QTest::newRow("break") << "enableBreak=1" << QStringList{"--enable-break"} << "  --enable-break";
-    QTest::newRow("memory") << "memoryCheck=1" << QStringList{"--debug-memory"} << "  --debug-memory";
-    QTest::newRow("array") << "arrayCheck=1" << QStringList{"--debug-array"} << "  --debug-array";
-    QTest::newRow("bool") << "strictBool=1" << QStringList{"--strict-bool"} << "  --strict-bool";
-    QTest::newRow("backend") << "backend=1" << QStringList{"--emit-backend"} << "  --emit-backend";
-    QTest::newRow("explicit") << "explicit=1" << QStringList{"--explicit"} << "  --explicit";
+    QTest::newRow("library") << "specialLib=1" << QStringList{"-O", "0", "--sinclair"} << " -O 0  --sinclair";
+    QTest::newRow("array base") << "arrayBase=1" << QStringList{"-O", "0", "--array-base=1"} << " -O 0  --array-base=1";
+    QTest::newRow("string base") << "stringBase=2" << QStringList{"-O", "0", "--string-base=2"} << " -O 0  --string-base=2";
+    QTest::newRow("heap 4768") << "heapsize=4768" << QStringList{"-O", "0"} << " -O 0 ";
+    QTest::newRow("heap 0") << "heapsize=0" << QStringList{"-O", "0", "--heap-size=0"} << " -O 0  --heap-size=0";
+    QTest::newRow("break") << "enableBreak=1" << QStringList{"-O", "0", "--enable-break"} << " -O 0  --enable-break";
+    QTest::newRow("memory") << "memoryCheck=1" << QStringList{"-O", "0", "--debug-memory"} << " -O 0  --debug-memory";
+    QTest::newRow("array") << "arrayCheck=1" << QStringList{"-O", "0", "--debug-array"} << " -O 0  --debug-array";
+    QTest::newRow("bool") << "strictBool=1" << QStringList{"-O", "0", "--strict-bool"} << " -O 0  --strict-bool";
+    QTest::newRow("backend") << "backend=1" << QStringList{"-O", "0", "--emit-backend"} << " -O 0  --emit-backend";
+    QTest::newRow("explicit") << "explicit=1" << QStringList{"-O", "0", "--explicit"} << " -O 0  --explicit";
 }
 
 void BuildPipelineTest::eachOptionReachesTheCompiler() {
@@ -328,9 +377,8 @@ void BuildPipelineTest::missingCompilerIsReportedAndNotSuccess() {
         QCOMPARE(p.host.messages.size(), std::size_t{1});
         QCOMPARE(p.host.messages[0].title, std::string("Error occured"));
         QCOMPARE(p.host.messages[0].text,
-                 std::string("Compiler Not started, do you have defined\nthe ZXB Compiler file? or maybe no\n"
-                             "vcredist (visual c++ redistributable) installed."));
-        QVERIFY(p.host.hasLine("FAIL: Compiler cannot write output file in directory (Protected Or does Not exist?)"));
+                 std::string("Compiler Not started, do you have defined\nthe ZXB Compiler file?"));
+        QVERIFY(!p.host.hasLine("FAIL: Compiler cannot write output file in directory (Protected Or does Not exist?)"));
         QCOMPARE(p.host.busyStates, (std::vector<bool>{true, false}));
         QVERIFY(!pipeline.isBuilding());
     }

@@ -74,6 +74,12 @@ struct Setup {
         return args;
     }
     QString file(const char* name) const { return folder + name; }
+    // A tape left by an earlier build, as a run without building finds it.
+    void leaveTape(const char* name = "game.tap") const {
+        QFile f(file(name));
+        f.open(QIODevice::WriteOnly);
+        f.write("tape");
+    }
 };
 
 bool build(BuildPipeline& pipeline) {
@@ -110,25 +116,33 @@ private slots:
         QVERIFY(t.host.messages.empty());
     }
 
-    void binBuildKeepsTheTapExtension() {
+    void runUsesTheTapeOfTheProjectsOutputKind() {
         Setup t;
+        t.leaveTape("game.tzx");
+        t.host.doc.outputType = 2;
         BuildPipeline pipeline(t.host);
-        QVERIFY(build(pipeline));
-        t.host.doc.outputType = 0;
-        QVERIFY(build(pipeline));
-        QVERIFY(runEmulator(pipeline));
-        QCOMPARE(t.arguments(t.emulatorRecord), QStringList{t.file("game.tap")});
+        QVERIFY2(runEmulator(pipeline), "a tape from an earlier run of the program is used");
+        QCOMPARE(t.arguments(t.emulatorRecord), QStringList{t.file("game.tzx")});
     }
 
-    void beforeAnyTapeBuildTheOutputFileAlone() {
-        Setup t;
-        BuildPipeline pipeline(t.host);
-        QVERIFY(runEmulator(pipeline));
-        QCOMPARE(t.arguments(t.emulatorRecord), QStringList{t.file("game")});
+    void withoutATapeNothingStartsAndTheUserIsToldToBuild() {
+        for (const int outputType : {1, 0}) {  // no tape yet; BIN output has none at all
+            Setup t;
+            t.leaveTape("game.tzx");
+            t.host.doc.outputType = static_cast<std::uint8_t>(outputType);
+            BuildPipeline pipeline(t.host);
+            QVERIFY(!pipeline.run());
+            QVERIFY(!pipeline.isEmulatorRunning());
+            QVERIFY(!QFile::exists(t.emulatorRecord));
+            QCOMPARE(t.host.messages.size(), std::size_t{1});
+            QVERIFY(t.host.messages[0].text.find("must be built first") != std::string::npos);
+            QVERIFY(t.host.emulatorStates.empty());
+        }
     }
 
     void usedEmulatorChoosesTheSetting() {
         Setup t;
+        t.leaveTape();
         t.host.config.set(Setting::Emulator, std::string());
         t.host.config.set(Setting::Emulator3, s(t.emulator));
         t.host.doc.usedEmulator = 3;
@@ -140,17 +154,19 @@ private slots:
 
     void emulatorThatCannotStartGoesToTheDesktopOpener() {
         Setup t;
+        t.leaveTape();
         t.host.config.set(Setting::Emulator, std::string("/nowhere/emulator"));
         BuildPipeline pipeline(t.host);
         pipeline.emulatorLauncher().setShellOpener(t.opener);
         QVERIFY(runEmulator(pipeline));
-        QCOMPARE(t.arguments(t.openerRecord), QStringList{t.file("game")});
+        QCOMPARE(t.arguments(t.openerRecord), QStringList{t.file("game.tap")});
         QVERIFY(t.host.messages.empty());
     }
 
     void noEmulatorAtAllIsReported() {
         for (const char* path : {"", "/nowhere/emulator"}) {
             Setup t;
+            t.leaveTape();
             t.host.config.set(Setting::Emulator, std::string(path));
             BuildPipeline pipeline(t.host);
             pipeline.emulatorLauncher().setShellOpener(QStringLiteral("/nowhere/opener"));
@@ -168,6 +184,7 @@ private slots:
 
     void theWindowStaysResponsiveAndRefusesBuildsMeanwhile() {
         Setup t;
+        t.leaveTape();
         qputenv("FAKE_EMULATOR_SECONDS", "0.6");
         BuildPipeline pipeline(t.host);
         QSignalSpy spy(&pipeline, &BuildPipeline::emulatorFinished);

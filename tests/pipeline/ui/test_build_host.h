@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -43,9 +44,10 @@ public:
         }
     }
     void showMessage(const UserMessage& message) override { messages.push_back(message); }
-    bool saveSource(const std::string& path) override {
+    Status saveSource(const std::string& path) override {
         saved.push_back(path);
-        return writeFileAtomic(path, editorWidget->textBytes()).ok();
+        if (failingSaves.count(path)) return Error{ErrorCode::WriteFailed, path, "cannot write: Read-only file system"};
+        return writeFileAtomic(path, editorWidget->textBytes());
     }
     void markSaved() override { editorWidget->setSavePoint(); }
     void setStatusText(std::string_view text) override { statuses.emplace_back(text); }
@@ -73,6 +75,7 @@ public:
 
     Settings config;
     Document doc;
+    std::set<std::string> failingSaves;  // paths whose save fails as on a read-only disk
     std::unique_ptr<SourceEditor> editorWidget;
     BinaryList binaryList;
     std::unique_ptr<RegionMap> map = std::make_unique<RegionMap>();
