@@ -187,29 +187,36 @@ void styleStructureLine(const TokeniserConfig& config, std::string_view line, in
     LineTokeniser tokeniser(config, line, foldLevel, out);
     // Only routines written in column 0 open a region, so an indented SUB
     // inside another region nests nothing. The enclosing regions are not
-    // consulted: a DECLARE line opens a region that never closes, and every
-    // SUB below it would lose its fold.
+    // consulted, so one region left open never costs the SUBs below it
+    // their folds.
     const bool topLevel = !line.empty() && !isBlank(line.front());
-    bool previousIsEnd = false;
+    // SUB, FUNCTION and ASM open a region only where they start one: not in
+    // GO SUB, not in a DECLARE (which has no END) and not as the extension
+    // of "#include <x.asm>".
+    std::string_view previous;
+    const auto opensNothing = [&previous] {
+        return equalsNoCase(previous, "go") || equalsNoCase(previous, "declare") || previous == ".";
+    };
     while (!tokeniser.done()) {
         const LineTokeniser::Token token = tokeniser.next();
         const std::string_view text = tokeniser.text(token);
         if (isBlank(text.front())) continue;
+        const bool previousIsEnd = equalsNoCase(previous, "end");
         if (equalsNoCase(text, "asm")) {
             if (previousIsEnd)
                 tokeniser.closeFold();
-            else
+            else if (!opensNothing())
                 tokeniser.openFold();
         } else if (equalsNoCase(text, "sub") || equalsNoCase(text, "function")) {
             if (previousIsEnd)
                 tokeniser.closeFold();
-            else if (topLevel)
+            else if (topLevel && !opensNothing())
                 tokeniser.openFold();
         } else if (equalsNoCase(text, "rem") || text.front() == '\'') {
             tokeniser.finishAs(kStyleComment);
             break;
         }
-        previousIsEnd = equalsNoCase(text, "end");
+        previous = text;
     }
 }
 

@@ -79,7 +79,16 @@ std::vector<int> closedFoldLines(ScintillaMessages& e) {
     return lines;
 }
 
+namespace {
+
+// Fold levels come with styling, which runs lazily for the lines on screen:
+// bring the whole text up to date before acting on every fold.
+void styleToTheEnd(ScintillaMessages& e) { e.send(SCI_COLOURISE, 0, -1); }
+
+}  // namespace
+
 void applyClosedFoldLines(ScintillaMessages& e, const std::vector<int>& lines) {
+    styleToTheEnd(e);
     const int count = lineCount(e);
     for (const int line : lines) {
         if (line < 0 || line >= count) continue;
@@ -89,12 +98,14 @@ void applyClosedFoldLines(ScintillaMessages& e, const std::vector<int>& lines) {
 }
 
 void foldAll(ScintillaMessages& e) {
+    styleToTheEnd(e);
     const int count = lineCount(e);
     for (int line = 0; line <= count - 2; ++line)
         if (e.send(SCI_GETFOLDLEVEL, u(line)) & SC_FOLDLEVELHEADERFLAG) e.send(SCI_TOGGLEFOLD, u(line));
 }
 
 void unfoldAll(ScintillaMessages& e) {
+    styleToTheEnd(e);
     const int count = lineCount(e);
     for (int line = 0; line < count - 1; ++line) {
         if (e.send(SCI_GETFOLDEXPANDED, u(line)) == 0) {

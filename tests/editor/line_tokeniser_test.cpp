@@ -117,7 +117,13 @@ TEST(LineTokeniserTest, FoldRegions) {
     // Column 0 decides, not the regions around: after a DECLARE line (which
     // opens a region of its own) a SUB still folds.
     EXPECT_EQ(t.foldDelta("Sub Inner", kFoldBase + 1), 1);
-    EXPECT_EQ(t.foldDelta("Declare Function f() as ubyte"), 1);
+    // Only a definition or block opens a region, never a word after GO,
+    // DECLARE or a dot.
+    EXPECT_EQ(t.foldDelta("Declare Function f() as ubyte"), 0);
+    EXPECT_EQ(t.foldDelta("DECLARE SUB Plot(x as ubyte)"), 0);
+    EXPECT_EQ(t.foldDelta("20 GO SUB 100"), 0);
+    EXPECT_EQ(t.foldDelta("#include <print42.asm>"), 0);
+    EXPECT_EQ(t.foldDelta("sub fastcall f()"), 1);
     EXPECT_EQ(t.foldDelta("  asm", kFoldBase + 1), 1);
     EXPECT_EQ(t.foldDelta("  end asm", kFoldBase + 2), -1);
     EXPECT_EQ(t.foldDelta("{"), 1);

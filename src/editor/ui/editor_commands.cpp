@@ -138,9 +138,7 @@ void findRoutine(SourceEditor& editor, const QString& name) {
 void restoreBookmarks(SourceEditor& editor, const std::vector<int>& lines) { applyBookmarkLines(editor, lines); }
 
 void restoreClosedFolds(SourceEditor& editor, const std::vector<int>& lines) {
-    if (lines.empty()) return;
-    editor.restyleAll();
-    applyClosedFoldLines(editor, lines);
+    if (!lines.empty()) applyClosedFoldLines(editor, lines);
 }
 
 }  // namespace quillo

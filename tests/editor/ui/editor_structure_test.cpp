@@ -70,6 +70,17 @@ private slots:
         QVERIFY(!g.send(B::SCI_GETLINEVISIBLE, 4));
     }
 
+    void foldAllRightAfterLoadingReachesEveryRoutine() {
+        test::EditorFixture f;
+        std::string text;
+        for (int i = 0; i < 400; ++i) text += "sub s" + std::to_string(i) + "\r\n  x = 1\r\nend sub\r\n";
+        f.editor->setTextBytes(text);  // nothing styled yet, as after opening a file
+        EditorContext context{f.settings, nullptr, "/tmp/"};
+        runEditorCommand(Command::FoldAll, *f.editor, context);
+        QCOMPARE(closedFoldLines(*f.editor).size(), std::size_t{400});
+        QCOMPARE(closedFoldLines(*f.editor).back(), 399 * 3);
+    }
+
     void autoRemAndUnremAreOneUndoStepEach() {
         test::EditorFixture f;
         f.settings.set(Setting::REM_String, std::string("' "));

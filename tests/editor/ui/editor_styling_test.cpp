@@ -58,7 +58,7 @@ private slots:
             "  }\r\n"             // 5
             "  Sub Indented\r\n"  // 6 no fold
             "End Sub\r\n"         // 7
-            "Declare Function F() as ubyte\r\n"  // 8 header
+            "Declare Function F() as ubyte\r\n"  // 8 no fold: a declaration has no END
             "{abc\r\n");          // 9 no fold
         QVERIFY(f.isHeader(0));
         QCOMPARE(f.levelNumber(0), 0x400);
@@ -69,10 +69,10 @@ private slots:
         QCOMPARE(f.levelNumber(5), 0x402);
         QVERIFY(!f.isHeader(6));
         QCOMPARE(f.levelNumber(7), 0x401);
-        QVERIFY(f.isHeader(8));
+        QVERIFY(!f.isHeader(8));
         QCOMPARE(f.levelNumber(8), 0x400);
         QVERIFY(!f.isHeader(9));
-        QCOMPARE(f.levelNumber(9), 0x401);
+        QCOMPARE(f.levelNumber(9), 0x400);
     }
 
     void editingInsideARegionKeepsTheLevels() {
