@@ -6,10 +6,11 @@ namespace quillo {
 
 namespace {
 
-Document withCommonDefaults(std::string_view programFolder, std::string_view outputName, std::int32_t start) {
+Document withCommonDefaults(std::int32_t start) {
     Document doc;
     doc.name = kNewDocumentName;
-    doc.outputFile = std::string(programFolder) + std::string(outputName);
+    // Relative, so the output lies beside the source once it is saved.
+    doc.outputFile = "output";
     doc.prgStart = start;
     doc.heapsize = 4768;
     doc.inclLdr = 1;
@@ -20,9 +21,9 @@ Document withCommonDefaults(std::string_view programFolder, std::string_view out
 
 }  // namespace
 
-Document firstDocument(std::string_view programFolder) { return withCommonDefaults(programFolder, "Test", 24200); }
+Document firstDocument() { return withCommonDefaults(24200); }
 
-Document newDocument(std::string_view programFolder) { return withCommonDefaults(programFolder, "new", 24576); }
+Document newDocument() { return withCommonDefaults(24576); }
 
 std::string documentName(std::string_view path) {
     const std::string_view file = fileNameOf(path);

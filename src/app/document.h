@@ -49,8 +49,8 @@ inline constexpr std::string_view kNewDocumentName = "new";
 inline constexpr std::uintmax_t kMaxSourceSize = 4'000'000;
 
 // The document that start-up opens, and the one "New" adds.
-Document firstDocument(std::string_view programFolder);
-Document newDocument(std::string_view programFolder);
+Document firstDocument();
+Document newDocument();
 
 // "dir/my.game.bas" -> "my.game": the file name without its last extension.
 std::string documentName(std::string_view path);

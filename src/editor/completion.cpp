@@ -65,11 +65,18 @@ std::vector<std::string_view> CompletionVocabulary::entries() const {
 
 std::string completionList(const CompletionVocabulary& vocabulary, std::string_view word) {
     std::string list;
+    int count = 0;
+    bool complete = false;
     for (const std::string_view entry : vocabulary.entries()) {
         if (!startsWithNoCase(entry, word)) continue;
         if (!list.empty()) list += '\'';
         list += entry;
+        ++count;
+        complete = entry.size() == word.size();
     }
+    // A list that offers only what was typed would take the next Enter for
+    // itself instead of ending the line.
+    if (count == 1 && complete) return {};
     return list;
 }
 

@@ -23,11 +23,15 @@ struct SelectedLines {
     int last;
 };
 
+// The lines a selection touches. A last line that the selection only
+// reaches at its very start is not part of it, as in every editor.
 SelectedLines selectedLines(ScintillaMessages& e) {
     const auto start = e.send(SCI_GETSELECTIONSTART);
     const auto end = e.send(SCI_GETSELECTIONEND);
-    return {static_cast<int>(e.send(SCI_LINEFROMPOSITION, u(start))),
-            static_cast<int>(e.send(SCI_LINEFROMPOSITION, u(end)))};
+    SelectedLines lines{static_cast<int>(e.send(SCI_LINEFROMPOSITION, u(start))),
+                        static_cast<int>(e.send(SCI_LINEFROMPOSITION, u(end)))};
+    if (lines.last > lines.first && end == e.send(SCI_POSITIONFROMLINE, u(lines.last))) --lines.last;
+    return lines;
 }
 
 std::string lineText(ScintillaMessages& e, int line) {

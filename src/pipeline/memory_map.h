@@ -19,8 +19,8 @@ inline constexpr int kMemoryMapRowHeight = 19;
 inline constexpr int kMemoryMapBytesPerColumn = 32;
 
 inline constexpr std::array<std::string_view, kMemoryMapRows> kMemoryMapRowLabels = {
-    "$0000", "$4000", "$8000", "$A000-Bank 16", "$A000-Bank 17",
-    "$A000-Bank 19", "$A000-Bank 20", "$A000-Bank 22", "$A000-Bank 23",
+    "$0000", "$4000", "$8000", "$C000-Bank 16", "$C000-Bank 17",
+    "$C000-Bank 19", "$C000-Bank 20", "$C000-Bank 22", "$C000-Bank 23",
 };
 
 // Colours as 0xRRGGBB. The picture and the legend differ only for Text.

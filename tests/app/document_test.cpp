@@ -34,10 +34,10 @@ TEST(SuffixRule, TheConfiguredSuffixIsAppendedUnlessTheExtensionIsExactlyIt) {
 }
 
 TEST(NewDocuments, StartUpAndNewDocumentsHaveTheirOwnDefaults) {
-    const Document first = firstDocument("/opt/quillo/");
+    const Document first = firstDocument();
     EXPECT_EQ(first.name, "new");
     EXPECT_FALSE(first.isSaved());
-    EXPECT_EQ(first.outputFile, "/opt/quillo/Test");
+    EXPECT_EQ(first.outputFile, "output") << "beside the source once it is saved";
     EXPECT_EQ(first.prgStart, 24200);
     EXPECT_EQ(first.heapsize, 4768);
     EXPECT_EQ(first.outputType, 1);
@@ -45,9 +45,9 @@ TEST(NewDocuments, StartUpAndNewDocumentsHaveTheirOwnDefaults) {
     EXPECT_EQ(first.ldrAutostart, 1);
     EXPECT_EQ(first.optimisation, 0);
 
-    const Document added = newDocument("/opt/quillo/");
+    const Document added = newDocument();
     EXPECT_EQ(added.name, "new");
-    EXPECT_EQ(added.outputFile, "/opt/quillo/new");
+    EXPECT_EQ(added.outputFile, "output");
     EXPECT_EQ(added.prgStart, 24576);
     EXPECT_EQ(added.heapsize, 4768);
     EXPECT_EQ(added.freeMemory, 41536);

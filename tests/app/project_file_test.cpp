@@ -142,7 +142,7 @@ TEST(ProjectFile, EveryOptionSurvivesAWriteAndARead) {
 }
 
 TEST(ProjectFile, MissingFileGivesTheReadDefaultsNotTheNewDocumentOnes) {
-    Document doc = newDocument("/prog/");
+    Document doc = newDocument();
     const ProjectEditorState editor = readProjectFile("/nonexistent/folder/game.qlo.cfg", doc);
     expectReadDefaults(doc, editor);
 }

@@ -45,6 +45,14 @@ TEST(CompletionListTest, PrefixMatchWithoutRegardToCase) {
     EXPECT_EQ(completionList(v, "pro"), "Progress");
 }
 
+TEST(CompletionListTest, NoListWhenTheWordIsAlreadyComplete) {
+    CompletionVocabulary v;
+    EXPECT_EQ(completionList(v, "goto"), "") << "Enter must end the line, not accept the list";
+    EXPECT_EQ(completionList(v, "GOTO"), "");
+    EXPECT_NE(completionList(v, "got"), "");
+    EXPECT_EQ(completionList(v, "print"), "print'print42'print64'printat42'printat64") << "longer words remain";
+}
+
 TEST(CompletionTriggerTest, NoneInsideStringsOrComments) {
     EXPECT_TRUE(completionAllowed("  pr"));
     EXPECT_TRUE(completionAllowed("print \"a\"; pr"));

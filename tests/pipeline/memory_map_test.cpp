@@ -53,7 +53,7 @@ TEST(MemoryMap, Colours) {
     EXPECT_EQ(mapColour(16), 0x50CEFAu) << "an unknown value";
     EXPECT_EQ(legendColour(RegionType::Compressed), 0x41AE04u);
     EXPECT_EQ(kMemoryMapRowLabels.front(), "$0000");
-    EXPECT_EQ(kMemoryMapRowLabels.back(), "$A000-Bank 23");
+    EXPECT_EQ(kMemoryMapRowLabels.back(), "$C000-Bank 23");
 }
 
 }  // namespace

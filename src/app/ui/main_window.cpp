@@ -68,7 +68,7 @@ MainWindow::MainWindow(AppState& state, QWidget* parent)
     applyWindowColours();
 
     connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::onTabChanged);
-    addDocument(firstDocument(state_.programFolder()));
+    addDocument(firstDocument());
     activateTab(0);
 
     move(0, 0);

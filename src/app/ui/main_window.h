@@ -10,6 +10,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -137,6 +138,8 @@ private:
     // The binary list that goes with a document's output file.
     std::string binaryListFile(const Document& doc) const;
     BinaryList& binaries();
+    void keepBinaryList(const Document& doc);
+    void takeBinaryList(const Document& doc);
     void writeBinaryList(const std::string& path);
     void readBinaryList(const std::string& path);
     void reportDamagedBinaryList(const std::string& path, const Error& error);
@@ -176,6 +179,8 @@ private:
 
     ProjectPanel* panel_ = nullptr;
     BinaryManagerWindow* binaryManager_ = nullptr;
+    // The binary lists of tabs whose source was never saved.
+    std::map<const SourceEditor*, BinaryList> unsavedBinaries_;
 
     std::unique_ptr<WindowBuildHost> buildHost_;
     std::unique_ptr<BuildPipeline> pipeline_;

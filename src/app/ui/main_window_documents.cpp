@@ -45,7 +45,7 @@ int MainWindow::addDocument(Document doc) {
 
 void MainWindow::activateTab(int index) {
     if (!workspace_.contains(index)) return;
-    if (workspace_.hasCurrent()) writeBinaryList(binaryListFile(currentDocument()));
+    if (workspace_.hasCurrent()) keepBinaryList(currentDocument());
     workspace_.setCurrent(index);
     if (tabs_->currentIndex() != index) {
         const QSignalBlocker block(tabs_);
@@ -55,7 +55,7 @@ void MainWindow::activateTab(int index) {
     SourceEditor* ed = currentEditor();
     ed->setCaretPosition(currentDocument().caretPos);
     ed->send(QsciScintillaBase::SCI_SCROLLCARET);
-    readBinaryList(binaryListFile(currentDocument()));
+    takeBinaryList(currentDocument());
     ed->setFocus();
     onEditorStatus(ed->status());
     updateStatusBar();
@@ -69,7 +69,22 @@ void MainWindow::sync() {
     panel_->storeMainFileName(doc);
     panel_->storeInto(doc);
     doc.caretPos = currentEditor()->caretPosition();
-    writeBinaryList(binaryListFile(doc));
+    keepBinaryList(doc);
+}
+
+// A source never saved has no folder to keep its list in: it stays with the
+// tab until the first save writes it beside the source. So no two new
+// documents ever share a list file.
+void MainWindow::keepBinaryList(const Document& doc) {
+    if (doc.isSaved()) writeBinaryList(binaryListFile(doc));
+    else unsavedBinaries_[currentEditor()] = binaries();
+}
+
+void MainWindow::takeBinaryList(const Document& doc) {
+    if (doc.isSaved()) return readBinaryList(binaryListFile(doc));
+    const auto kept = unsavedBinaries_.find(currentEditor());
+    binaries() = kept == unsavedBinaries_.end() ? BinaryList{} : kept->second;
+    binaryListChanged();
 }
 
 BinaryList& MainWindow::binaries() { return state_.binaries(); }
@@ -128,7 +143,7 @@ void MainWindow::refreshExplorer() {
 
 void MainWindow::newDocument() {
     sync();
-    const int index = addDocument(quillo::newDocument(state_.programFolder()));
+    const int index = addDocument(quillo::newDocument());
     activateTab(index);
     refreshExplorer();
 }
@@ -152,7 +167,7 @@ bool MainWindow::openSourceFile(const QString& path) {
 
 bool MainWindow::loadSource(const std::string& path, bool intoNewTab) {
     appendLog("Loading source");
-    Document base = intoNewTab ? quillo::newDocument(state_.programFolder()) : currentDocument();
+    Document base = intoNewTab ? quillo::newDocument() : currentDocument();
     Result<LoadedSource> loaded = [&] {
         WaitCursor wait;
         return loadSourceBundle(path, std::move(base));
@@ -178,9 +193,12 @@ bool MainWindow::loadSource(const std::string& path, bool intoNewTab) {
     } else {
         currentDocument() = std::move(bundle.document);
         tabs_->setTabText(index, toQ(currentDocument().name));
+        unsavedBinaries_.erase(editor(index));
     }
     SourceEditor* ed = editor(index);
     ed->setTextBytes(bundle.text);
+    // Undo goes back to edits made after opening, never to an empty text.
+    ed->send(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
     ed->send(QsciScintillaBase::SCI_SETSCROLLWIDTH, static_cast<std::uintptr_t>(std::max(1, bundle.editor.scrollBarWidth)));
     restoreClosedFolds(*ed, bundle.editor.closedFolds);
     restoreBookmarks(*ed, bundle.editor.bookmarks);
@@ -229,6 +247,7 @@ bool MainWindow::saveDocumentAs() {
             // Named after the file actually written, so a later Save writes it again.
             doc.name = documentName(target);
             doc.folder = folderOf(target);
+            unsavedBinaries_.erase(currentEditor());
             tabs_->setTabText(currentIndex(), toQ(doc.name));
             settings_.set(Setting::LastDir, doc.folder);
             appendLog("Source " + doc.folder + doc.name + " saved");
@@ -299,6 +318,7 @@ void MainWindow::closeDocument() {
     const int removed = currentIndex();
     saveModifiedSources();
     QWidget* ed = tabs_->widget(removed);
+    unsavedBinaries_.erase(editor(removed));
     {
         const QSignalBlocker block(tabs_);
         tabs_->removeTab(removed);
@@ -306,7 +326,7 @@ void MainWindow::closeDocument() {
     delete ed;
     workspace_.remove(removed);
     if (workspace_.empty()) {
-        activateTab(addDocument(quillo::newDocument(state_.programFolder())));
+        activateTab(addDocument(quillo::newDocument()));
     } else {
         activateTab(std::min(removed, documentCount() - 1));
     }

@@ -159,7 +159,7 @@ private slots:
         QCOMPARE(w().state().binaries().size(), std::size_t(1));
     }
 
-    void leavingATabWritesItsBinaryListAndTheNewTabReadsItsOwn() {
+    void newDocumentsKeepTheirOwnBinaryListsUntilTheirFirstSave() {
         w().state().binaries().push_back(record("/data/a.bin", 30000, 10));
         w().runCommand(Command::New);
         QVERIFY2(w().state().binaries().empty(), "the new document has no list of its own yet");
@@ -167,9 +167,18 @@ private slots:
         named<QTabWidget>(&w(), "sourceTabs")->setCurrentIndex(0);
         QCOMPARE(w().state().binaries().size(), std::size_t(1));
         QCOMPARE(w().state().binaries()[0].file, std::string("/data/a.bin"));
+        QVERIFY2(QDir(f->home.path()).entryList({"*.bmi"}).isEmpty(), "nothing written for sources never saved");
+        named<QTabWidget>(&w(), "sourceTabs")->setCurrentIndex(1);
+        QCOMPARE(w().state().binaries().at(0).file, std::string("/data/b.bin"));
+
+        f->answers.answerFile(f->home.file("second.bas"));
+        w().runCommand(Command::SaveAs);
         BinaryList second;
-        QVERIFY(loadBinaryList(binaryListPath(w().document(1).outputFile), second).ok());
+        QVERIFY(loadBinaryList(f->home.file("second.bas.qlo.bmi").toStdString(), second).ok());
+        QCOMPARE(second.size(), std::size_t(1));
         QCOMPARE(second.at(0).file, std::string("/data/b.bin"));
+        named<QTabWidget>(&w(), "sourceTabs")->setCurrentIndex(0);
+        QCOMPARE(w().state().binaries().at(0).file, std::string("/data/a.bin"));
     }
 
     void aDamagedBinaryListIsReportedAndNeverOverwritten() {

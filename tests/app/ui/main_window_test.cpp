@@ -156,13 +156,14 @@ private slots:
         QCOMPARE(named<QTabWidget>(&w(), "sourceTabs")->tabText(0), QString("game"));
     }
 
-    void loadingKeepsZeroBytesAndUndoGoesBackToTheTextBefore() {
+    void loadingKeepsZeroBytesAndStartsANewUndoHistory() {
         f->home.write("zero.bas", QByteArray("10 REM\0after\n", 13));
         w().currentEditor()->setTextBytes("");
         QVERIFY(w().openSourceFile(f->home.file("zero.bas")));
         QCOMPARE(w().currentEditor()->textLength(), 13);
         w().runCommand(Command::Undo);
-        QCOMPARE(w().currentEditor()->textLength(), 0);
+        QCOMPARE(w().currentEditor()->textLength(), 13);  // never back to an empty text
+        QVERIFY(!w().currentEditor()->isModified());
     }
 
     void oversizedAndMissingSourcesAreRefusedWithAMessage() {
@@ -276,8 +277,8 @@ private slots:
         QCOMPARE(w().currentIndex(), 1);
         QCOMPARE(named<QTabWidget>(&w(), "sourceTabs")->tabText(1), QString("new"));
         QCOMPARE(w().currentDocument().prgStart, 24576);
-        QCOMPARE(QString::fromStdString(w().currentDocument().outputFile), f->home.file("new"));
-        QCOMPARE(QString::fromStdString(w().document(0).outputFile), f->home.file("Test"));
+        QCOMPARE(QString::fromStdString(w().currentDocument().outputFile), QString("output"));
+        QCOMPARE(QString::fromStdString(w().document(0).outputFile), QString("output"));
     }
 
     void closingAsksAndTheLastCloseLeavesANewDocument() {

@@ -103,6 +103,17 @@ private slots:
         QCOMPARE(f.editor->textBytes(), text);
     }
 
+    void autoRemLeavesALastLineTouchedOnlyAtItsStart() {
+        test::EditorFixture f;
+        f.settings.set(Setting::REM_String, std::string("' "));
+        f.setText("a\r\nb\r\nc\r\nd\r\n");
+        f.send(B::SCI_SETSEL, 0, f.lineStart(3));  // three lines selected, down to column 0 of the fourth
+        EditorContext context{f.settings, nullptr, "/tmp/"};
+        runEditorCommand(Command::AutoRem, *f.editor, context);
+        QCOMPARE(f.editor->textBytes(), std::string("' a\r\n' b\r\n' c\r\nd\r\n"));
+        QCOMPARE(f.send(B::SCI_GETCURRENTPOS), f.lineStart(3));
+    }
+
     void autoUnremPrefixes() {
         test::EditorFixture f;
         f.setText(";' a\r\nREM b\r\n  ' c\r\nd\r\n");

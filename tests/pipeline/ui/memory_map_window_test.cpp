@@ -33,8 +33,8 @@ private slots:
         QCOMPARE(picture.pixel(0, 19), qRgb(0, 0, 0));
         QCOMPARE(picture.pixel(0, 500), qRgb(0, 0, 0));
 
-        const QStringList rows = {"$0000",         "$4000",         "$8000",         "$A000-Bank 16", "$A000-Bank 17",
-                                  "$A000-Bank 19", "$A000-Bank 20", "$A000-Bank 22", "$A000-Bank 23"};
+        const QStringList rows = {"$0000",         "$4000",         "$8000",         "$C000-Bank 16", "$C000-Bank 17",
+                                  "$C000-Bank 19", "$C000-Bank 20", "$C000-Bank 22", "$C000-Bank 23"};
         for (int r = 0; r < rows.size(); ++r) {
             auto* label = window.findChild<QLabel*>(QStringLiteral("rowLabel%1").arg(r));
             QVERIFY(label);
