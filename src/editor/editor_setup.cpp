@@ -80,6 +80,9 @@ int markerSymbolFor(int index) {
 
 void initialiseSourceEditor(ScintillaMessages& e, SourceStyler& styler) {
     e.send(SCI_SETCODEPAGE, SC_CP_UTF8);
+    // Paper is white: a dark theme, line backgrounds and marker colours
+    // would hide text on it, so every character prints black.
+    e.send(SCI_SETPRINTCOLOURMODE, SC_PRINT_BLACKONWHITE);
     e.send(SCI_SETLEXER, SCLEX_CONTAINER);
     // Style, fold and line-state changes made while styling are the styler's
     // own business; reporting each one would run the handler per line.

@@ -157,6 +157,7 @@ private slots:
         QCOMPARE(f.send(B::SCI_MARKERSYMBOLDEFINED, B::SC_MARKNUM_FOLDER), B::SC_MARK_ARROW);
         QCOMPARE(f.send(B::SCI_GETLEXER), B::SCLEX_CONTAINER);
         QCOMPARE(f.send(B::SCI_GETCODEPAGE), B::SC_CP_UTF8);
+        QCOMPARE(f.send(B::SCI_GETPRINTCOLOURMODE), B::SC_PRINT_BLACKONWHITE);  // printouts: dark on white
         QCOMPARE(f.editor->styler().features(), 0x2Du);
         QCOMPARE(f.send(B::SCI_GETCARETLINEVISIBLE), 0);
     }
