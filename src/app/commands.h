@@ -25,6 +25,8 @@ enum class Command {
     BinaryProperties, BinaryAddFile, BinaryInterrupts, BinaryRemove, BinaryEditProperties,
     BinaryPackMegaLz, BinaryPackAplib, BinaryPackExomizer,
     BookmarkAdd, BookmarkRemove, BookmarkRemoveAll, BookmarkNext, BookmarkPrevious,
+    // Keys without a menu item
+    GoToLine,
 };
 
 }  // namespace quillo

@@ -25,8 +25,9 @@ constexpr MenuLine separator(int depth) { return {depth, K::Separator, "", C::No
 constexpr auto kMenuBar = std::to_array<MenuLine>({
     menu("Project"),
     keyed(1, "New", C::New, "Ctrl+N"),
-    item(1, "Close Project", C::CloseProject),
+    keyed(1, "Close Project", C::CloseProject, "Ctrl+W"),
     keyed(1, "Open", C::Open, "Ctrl+O"),
+    sub(1, "Open recent"),
     keyed(1, "Save", C::Save, "Ctrl+S"),
     keyed(1, "Save As", C::SaveAs, "Ctrl+Shift+S"),
     sub(1, "Import"),
@@ -43,7 +44,7 @@ constexpr auto kMenuBar = std::to_array<MenuLine>({
     item(1, "Final settings", C::FinalSettings),
     item(1, "Quillo settings", C::QuilloSettings),
     separator(1),
-    item(1, "Quit", C::Quit),
+    keyed(1, "Quit", C::Quit, "Ctrl+Q"),
 
     menu("Edit"),
     item(1, "Undo", C::Undo),
@@ -170,8 +171,15 @@ constexpr auto kToolbar = std::to_array<ToolButton>({
     {"gfx", "Graphics Editor", C::GfxEditor, true},
 });
 
+// Keys every desktop editor has, bound in the main window without an item
+// of their own in the menus.
+constexpr auto kWindowKeys = std::to_array<MenuLine>({
+    keyed(0, "Go to line", C::GoToLine, "Ctrl+G"),
+});
+
 }  // namespace
 
+std::span<const MenuLine> windowKeyLines() { return kWindowKeys; }
 std::span<const MenuLine> menuBarLines() { return kMenuBar; }
 std::span<const MenuLine> binaryPropertiesPopupLines() { return kBinaryPropertiesPopup; }
 std::span<const MenuLine> binaryListPopupLines() { return kBinaryListPopup; }

@@ -24,6 +24,8 @@ struct MenuLine {
 };
 
 std::span<const MenuLine> menuBarLines();
+// Key bindings of the main window that have no menu item.
+std::span<const MenuLine> windowKeyLines();
 // The popup menus: the binary manager's two list menus and the bookmark menu.
 std::span<const MenuLine> binaryPropertiesPopupLines();
 std::span<const MenuLine> binaryListPopupLines();

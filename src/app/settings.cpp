@@ -7,6 +7,10 @@
 namespace quillo {
 
 namespace {
+constexpr const char* kRecentGroup = "Recent";
+}  // namespace
+
+namespace {
 
 #define QUILLO_INT_EDITOR(name, def) {#name, "Editor", false, def, ""},
 #define QUILLO_STR_EDITOR(name, def) {#name, "Editor", true, 0, def},
@@ -49,6 +53,17 @@ void Settings::read(std::string_view fileBytes) {
         set(s, std::max(integer(s), kMinSplitter));
     // The prefix is kept with one trailing blank; the reader trimmed it off.
     strings_[index(Setting::REM_String)] += ' ';
+    recent_.clear();
+    for (std::size_t i = 1; i <= kMaxRecent; ++i) {
+        const std::string path = ini.getString(kRecentGroup, "File" + std::to_string(i), "");
+        if (!path.empty()) recent_.push_back(path);
+    }
+}
+
+void Settings::addRecentFile(const std::string& path) {
+    std::erase(recent_, path);
+    recent_.insert(recent_.begin(), path);
+    if (recent_.size() > kMaxRecent) recent_.resize(kMaxRecent);
 }
 
 std::string Settings::write() const {
@@ -64,6 +79,10 @@ std::string Settings::write() const {
             out.key(info.key, strings_[i]);
         else
             out.key(info.key, ints_[i]);
+    }
+    if (!recent_.empty()) {
+        out.group(kRecentGroup);
+        for (std::size_t i = 0; i < recent_.size(); ++i) out.key("File" + std::to_string(i + 1), recent_[i]);
     }
     return out.bytes();
 }

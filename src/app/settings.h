@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quillo {
 
@@ -52,10 +53,18 @@ public:
 
     static constexpr std::int32_t kMinSplitter = 400;
 
+    // The sources opened or saved last, newest first, at most kMaxRecent;
+    // kept in a group of their own after the others, so every key of the
+    // file keeps its place.
+    static constexpr std::size_t kMaxRecent = 10;
+    const std::vector<std::string>& recentFiles() const { return recent_; }
+    void addRecentFile(const std::string& path);
+
 private:
     static std::size_t index(Setting s) { return static_cast<std::size_t>(s); }
     std::array<std::int32_t, kSettingCount> ints_{};
     std::array<std::string, kSettingCount> strings_{};
+    std::vector<std::string> recent_;
 };
 
 }  // namespace quillo

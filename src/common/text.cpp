@@ -36,6 +36,16 @@ bool equalsNoCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && startsWithNoCase(a, b);
 }
 
+bool looksLikeText(std::string_view bytes) {
+    std::size_t control = 0;
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b == 0) return false;
+        if ((b < 0x20 && b != '\t' && b != '\r' && b != '\n') || b == 0x7F) ++control;
+    }
+    return control * 10 <= bytes.size();
+}
+
 bool startsWithNoCase(std::string_view text, std::string_view prefix) {
     if (text.size() < prefix.size()) return false;
     for (std::size_t i = 0; i < prefix.size(); ++i)

@@ -26,4 +26,9 @@ std::string_view trimmedLine(std::string_view text);
 bool equalsNoCase(std::string_view a, std::string_view b);
 bool startsWithNoCase(std::string_view text, std::string_view prefix);
 
+// False for bytes that are no source text: a NUL byte, or more than one in
+// ten bytes a control character other than tab and the line ends. Bytes
+// above 127 count as text (8-bit and UTF-8 sources).
+bool looksLikeText(std::string_view bytes);
+
 }  // namespace quillo

@@ -185,6 +185,10 @@ void gotoLineStart(ScintillaMessages& e, int line) {
     const auto start = e.send(SCI_POSITIONFROMLINE, u(line));
     e.send(SCI_SETCURRENTPOS, u(start));
     e.send(SCI_GOTOPOS, u(start));
+    // The routine reads downwards: show its first line near the top, with
+    // two lines of what comes before it.
+    const auto visible = e.send(SCI_VISIBLEFROMDOCLINE, u(line));
+    e.send(SCI_SETFIRSTVISIBLELINE, u(std::max<std::intptr_t>(0, visible - 2)));
 }
 
 }  // namespace quillo

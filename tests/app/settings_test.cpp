@@ -53,6 +53,22 @@ TEST(Settings, WrittenFileReadsBackToTheSameValues) {
     EXPECT_EQ(again.integer(Setting::WindowWidth), 1024);
 }
 
+TEST(Settings, RecentSourcesFollowEveryOtherKeyNewestFirstAtMostTen) {
+    Settings s = startedWithoutFile();
+    const std::string defaults = s.write();
+    for (int i = 0; i < 12; ++i) s.addRecentFile("/src/game" + std::to_string(i) + ".bas");
+    s.addRecentFile("/src/game5.bas");
+    ASSERT_EQ(s.recentFiles().size(), 10u);
+    EXPECT_EQ(s.recentFiles().front(), "/src/game5.bas");
+    EXPECT_EQ(s.recentFiles()[1], "/src/game11.bas");
+    const std::string file = s.write();
+    EXPECT_EQ(file.substr(0, defaults.size()), defaults) << "every existing key keeps its place";
+    EXPECT_EQ(file.substr(defaults.size(), 32), "[Recent]\r\nFile1 = /src/game5.bas");
+    Settings again("/elsewhere");
+    again.read(file);
+    EXPECT_EQ(again.recentFiles(), s.recentFiles());
+}
+
 TEST(Settings, SplittersBelow400AreRaisedTo400) {
     Settings s("/home/user");
     s.read("[Editor]\r\nSidebarExplorer = 120\r\nOutputSplitter = -5\r\n");

@@ -112,6 +112,9 @@ void MainWindow::buildMenus() {
     menus_ = std::make_unique<MenuBuilder>(this, [this](Command command) { runCommand(command); });
     menus_->fillMenuBar(menuBar(), menuBarLines());
     // The popups other windows show; their commands arrive through runCommand.
+    menus_->addKeys(windowKeyLines());
+    if (QMenu* recent = menus_->submenu(QStringLiteral("Open recent")))
+        connect(recent, &QMenu::aboutToShow, this, [this, recent] { fillRecentMenu(recent); });
     binaryPropertiesMenu_ = menus_->popup(binaryPropertiesPopupLines());
     binaryListMenu_ = menus_->popup(binaryListPopupLines());
     bookmarkMenu_ = menus_->popup(bookmarkPopupLines());
@@ -124,7 +127,31 @@ void MainWindow::refreshCommandStates() {
         if (commands_.hasCondition(command)) action->setEnabled(commands_.enabled(command));
 }
 
-void MainWindow::runCommand(Command command) { commands_.run(command); }
+void MainWindow::runCommand(Command command) {
+    commands_.run(command);
+    // A dialog or another window may have taken the focus: typing goes on
+    // in the source unless the command put it somewhere on purpose.
+    if (isActiveWindow() && (!focusWidget() || focusWidget() == this) && currentEditor()) currentEditor()->setFocus();
+}
+
+void MainWindow::fillRecentMenu(QMenu* menu) {
+    menu->clear();
+    for (const std::string& path : settings_.recentFiles()) {
+        const QString file = toQ(path);
+        connect(menu->addAction(file), &QAction::triggered, this, [this, file] { openSourceFile(file); });
+    }
+    if (menu->isEmpty()) menu->addAction(QStringLiteral("(none)"))->setEnabled(false);
+}
+
+void MainWindow::refreshTitle() {
+    QString title = QStringLiteral("Quillo v. %1. ZX Basic IDE for the ZX Spectrum").arg(QLatin1String(kVersion));
+    if (workspace_.hasCurrent()) {
+        const Document& doc = currentDocument();
+        title += QStringLiteral(" - ") + toQ(doc.name);
+        if (doc.isSaved()) title += QStringLiteral(" (") + toQ(doc.folder) + QLatin1Char(')');
+    }
+    setWindowTitle(title);
+}
 
 void MainWindow::buildToolbar() {
     QToolBar* bar = addToolBar(QStringLiteral("Toolbar"));
@@ -151,6 +178,11 @@ QWidget* MainWindow::buildPanels() {
     tabs_->setObjectName(QStringLiteral("sourceTabs"));
     tabs_->setDocumentMode(true);
     tabs_->setUsesScrollButtons(true);
+    tabs_->setTabsClosable(true);
+    connect(tabs_, &QTabWidget::tabCloseRequested, this, [this](int index) {
+        if (index != currentIndex()) tabs_->setCurrentIndex(index);
+        runCommand(Command::CloseProject);
+    });
 
     output_ = new QPlainTextEdit;
     output_->setObjectName(QStringLiteral("outputPanel"));

@@ -108,6 +108,12 @@ private:
     void applyWindowColours();
     void registerCommands();
     void registerWindowCommands();
+    void fillRecentMenu(QMenu* menu);
+    void refreshTitle();
+    void goToLine();
+    // The tab whose source is the file at path, or -1.
+    int tabOfFile(const QString& path) const;
+    void rememberFile(int index, const std::string& path);
 
     // Documents.
     int addDocument(Document doc);
@@ -181,6 +187,8 @@ private:
     BinaryManagerWindow* binaryManager_ = nullptr;
     // The binary lists of tabs whose source was never saved.
     std::map<const SourceEditor*, BinaryList> unsavedBinaries_;
+    // The file each tab was opened from or last saved to, as the system names it.
+    std::map<const SourceEditor*, QString> tabFiles_;
 
     std::unique_ptr<WindowBuildHost> buildHost_;
     std::unique_ptr<BuildPipeline> pipeline_;

@@ -18,6 +18,7 @@
 
 #include <QAction>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QPrintDialog>
 #include <QProcess>
 #include <QTabWidget>
@@ -73,6 +74,20 @@ void MainWindow::registerWindowCommands() {
     add(Command::UsePrimaryCompiler, [this] { setUsedCompiler(0); });
     add(Command::UseSecondaryCompiler, [this] { setUsedCompiler(1); });
     add(Command::About, [this] { showAbout(); });
+    add(Command::GoToLine, [this] { goToLine(); });
+}
+
+void MainWindow::goToLine() {
+    SourceEditor* ed = currentEditor();
+    const int lines = static_cast<int>(ed->send(Sci::SCI_GETLINECOUNT));
+    const int current = static_cast<int>(ed->send(Sci::SCI_LINEFROMPOSITION, ed->send(Sci::SCI_GETCURRENTPOS)));
+    bool ok = false;
+    const int line = QInputDialog::getInt(this, QStringLiteral("Go to line"),
+                                          QStringLiteral("Line (1 - %1):").arg(lines), current + 1, 1, lines, 1, &ok);
+    if (!ok) return;
+    ed->send(Sci::SCI_ENSUREVISIBLEENFORCEPOLICY, static_cast<std::uintptr_t>(line - 1));
+    ed->send(Sci::SCI_GOTOLINE, static_cast<std::uintptr_t>(line - 1));
+    ed->setFocus();
 }
 
 bool MainWindow::prepareBuild(bool saveFirst) {

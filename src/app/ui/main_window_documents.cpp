@@ -6,6 +6,8 @@
 #include "app/ui/help_strip_widget.h"
 #include "app/ui/main_window.h"
 #include "app/ui/project_panel.h"
+#include "app/ui/window_build_host.h"
+#include "common/text.h"
 #include "common/file_io.h"
 #include "common/ui/message_box.h"
 #include "common/ui/qt_text.h"
@@ -22,6 +24,7 @@
 
 #include <QCursor>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QTabBar>
@@ -59,6 +62,7 @@ void MainWindow::activateTab(int index) {
     ed->setFocus();
     onEditorStatus(ed->status());
     updateStatusBar();
+    refreshTitle();
 }
 
 // Stores what the panels show into the current document before it is left,
@@ -156,7 +160,32 @@ void MainWindow::openDocument() {
     openSourceFile(path);
 }
 
+int MainWindow::tabOfFile(const QString& path) const {
+    const QString wanted = QFileInfo(path).canonicalFilePath();
+    if (wanted.isEmpty()) return -1;
+    const auto same = [&wanted](const QString& file) { return QFileInfo(file).canonicalFilePath() == wanted; };
+    for (int i = 0; i < documentCount(); ++i) {
+        const auto it = tabFiles_.find(editor(i));
+        if (it != tabFiles_.end() && same(it->second)) return i;
+        const Document& doc = workspace_.document(i);
+        if (doc.isSaved() && same(toQ(savePath(doc, settings_.text(Setting::Suffix))))) return i;
+    }
+    return -1;
+}
+
+void MainWindow::rememberFile(int index, const std::string& path) {
+    tabFiles_[editor(index)] = toQ(path);
+    tabs_->setTabToolTip(index, toQ(path));
+    settings_.addRecentFile(path);
+}
+
 bool MainWindow::openSourceFile(const QString& path) {
+    // The same file twice would be two editors overwriting each other.
+    if (const int open = tabOfFile(path); open >= 0) {
+        tabs_->setCurrentIndex(open);
+        settings_.addRecentFile(fromQ(path));
+        return true;
+    }
     sync();
     const bool intoNewTab = currentEditor() && currentEditor()->textLength() > 0;
     if (!loadSource(fromQ(path), intoNewTab)) return false;
@@ -182,8 +211,12 @@ bool MainWindow::loadSource(const std::string& path, bool intoNewTab) {
         return false;
     }
 
-    WaitCursor wait;
     SourceBundle& bundle = loaded->bundle;
+    if (!looksLikeText(bundle.text) &&
+        !askYesNo(this, QStringLiteral("Question"),
+                  QStringLiteral("%1 does not look like a text file.\nOpen it anyway?").arg(toQ(path))))
+        return false;
+    WaitCursor wait;
     int index = currentIndex();
     if (intoNewTab) {
         index = addDocument(std::move(bundle.document));
@@ -212,6 +245,7 @@ bool MainWindow::loadSource(const std::string& path, bool intoNewTab) {
     ed->setSavePoint();
     settings_.set(Setting::LastDir, document(index).folder);
     appendLog("Finished");
+    rememberFile(index, path);
     activateTab(index);  // also hands the list read beside the source to the output file's list
     refillMainFileList();
     return true;
@@ -227,6 +261,7 @@ bool MainWindow::saveCurrentUnderItsName() {
     if (!currentDocument().isSaved()) return saveDocumentAs();
     const std::string path = savePath(currentDocument(), settings_.text(Setting::Suffix));
     if (!saveSource(path, false)) return false;
+    settings_.addRecentFile(path);
     appendLog("Source " + currentDocument().folder + currentDocument().name + " saved");
     refreshTabMarker(currentIndex());
     return true;
@@ -249,6 +284,8 @@ bool MainWindow::saveDocumentAs() {
             doc.folder = folderOf(target);
             unsavedBinaries_.erase(currentEditor());
             tabs_->setTabText(currentIndex(), toQ(doc.name));
+            rememberFile(currentIndex(), target);
+            refreshTitle();
             settings_.set(Setting::LastDir, doc.folder);
             appendLog("Source " + doc.folder + doc.name + " saved");
         }
@@ -319,6 +356,7 @@ void MainWindow::closeDocument() {
     saveModifiedSources();
     QWidget* ed = tabs_->widget(removed);
     unsavedBinaries_.erase(editor(removed));
+    tabFiles_.erase(editor(removed));
     {
         const QSignalBlocker block(tabs_);
         tabs_->removeTab(removed);
@@ -369,7 +407,11 @@ void MainWindow::onEditorNotified() {
 }
 
 void MainWindow::onEditorStatus(const EditorStatus& status) {
-    for (const StatusField field : kEditorStatusFields) setStatusText(field, toQ(status.field(field)));
+    for (const StatusField field : kEditorStatusFields) {
+        // "Compiling..." stays for the whole build, wherever the caret goes.
+        if (field == StatusField::HelpLine && buildHost_ && buildHost_->isBusy()) continue;
+        setStatusText(field, toQ(status.field(field)));
+    }
     renderHelpLine();
 }
 

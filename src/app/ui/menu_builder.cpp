@@ -31,6 +31,15 @@ QMenu* MenuBuilder::popup(std::span<const MenuLine> lines) {
     return menu;
 }
 
+void MenuBuilder::addKeys(std::span<const MenuLine> lines) {
+    for (const MenuLine& line : lines) owner_->addAction(makeAction(line));
+}
+
+QMenu* MenuBuilder::submenu(const QString& caption) const {
+    const auto it = submenus_.find(caption);
+    return it == submenus_.end() ? nullptr : it->second;
+}
+
 QAction* MenuBuilder::action(Command command) const {
     const auto it = actions_.find(command);
     return it == actions_.end() ? nullptr : it->second;
@@ -64,8 +73,11 @@ void MenuBuilder::addLines(QWidget* parentMenu, QMenuBar* bar, std::span<const M
             if (menu) menu->addSeparator();
             break;
         case MenuLine::Kind::Menu: {
-            const QString caption = QString::fromUtf8(line.caption);
+            QString caption = QString::fromUtf8(line.caption);
+            // The menu bar's titles open with Alt and their first letter.
+            if (!menu) caption.prepend(QLatin1Char('&'));
             QMenu* sub = menu ? menu->addMenu(caption) : bar->addMenu(caption);
+            submenus_.emplace(QString::fromUtf8(line.caption), sub);
             addLines(sub, nullptr, lines, index, line.depth + 1);
             break;
         }

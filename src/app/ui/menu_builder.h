@@ -8,6 +8,8 @@
 #include <map>
 #include <span>
 
+#include <QString>
+
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -22,6 +24,10 @@ public:
     void fillMenuBar(QMenuBar* bar, std::span<const MenuLine> lines);
     // A popup menu owned by the owner widget.
     QMenu* popup(std::span<const MenuLine> lines);
+    // Actions of the owner for lines that have keys but no menu.
+    void addKeys(std::span<const MenuLine> lines);
+    // A submenu of the menu bar or of a popup by its caption, or nullptr.
+    QMenu* submenu(const QString& caption) const;
 
     // The first action made for a command, or nullptr.
     QAction* action(Command command) const;
@@ -34,6 +40,7 @@ private:
     QWidget* owner_;
     std::function<void(Command)> run_;
     std::map<Command, QAction*> actions_;
+    std::map<QString, QMenu*> submenus_;
 };
 
 }  // namespace quillo

@@ -56,7 +56,12 @@ void WindowBuildHost::setBusy(bool busy) {
     window_.refreshCommandStates();
 }
 
-void WindowBuildHost::setEmulatorRunning(bool running) { window_.setEnabled(!running); }
+void WindowBuildHost::setEmulatorRunning(bool running) {
+    window_.setEnabled(!running);
+    // Disabling the window dropped the keyboard focus: give it back to the source.
+    if (!running)
+        if (SourceEditor* editor = window_.currentEditor()) editor->setFocus();
+}
 
 void WindowBuildHost::freeMemoryChanged(std::int32_t) { window_.refreshFreeMemory(); }
 

@@ -61,6 +61,9 @@ static_assert(SCI_SETCARETFORE == static_cast<int>(QsciScintillaBase::SCI_SETCAR
 static_assert(SCI_SETCARETLINEBACK == static_cast<int>(QsciScintillaBase::SCI_SETCARETLINEBACK));
 static_assert(SCI_SETCARETLINEVISIBLE == static_cast<int>(QsciScintillaBase::SCI_SETCARETLINEVISIBLE));
 static_assert(SCI_SETCODEPAGE == static_cast<int>(QsciScintillaBase::SCI_SETCODEPAGE));
+static_assert(SCI_SETFIRSTVISIBLELINE == static_cast<int>(QsciScintillaBase::SCI_SETFIRSTVISIBLELINE));
+static_assert(SCI_GETFIRSTVISIBLELINE == static_cast<int>(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE));
+static_assert(SCI_VISIBLEFROMDOCLINE == static_cast<int>(QsciScintillaBase::SCI_VISIBLEFROMDOCLINE));
 static_assert(SCI_SETPRINTCOLOURMODE == static_cast<int>(QsciScintillaBase::SCI_SETPRINTCOLOURMODE));
 static_assert(SCI_GETPRINTCOLOURMODE == static_cast<int>(QsciScintillaBase::SCI_GETPRINTCOLOURMODE));
 static_assert(SC_PRINT_BLACKONWHITE == static_cast<int>(QsciScintillaBase::SC_PRINT_BLACKONWHITE));

@@ -1,5 +1,7 @@
 #include "editor/ui/source_editor.h"
 
+#include <QKeyEvent>
+
 #include "app/settings.h"
 #include "editor/editor_setup.h"
 #include "common/sci_constants.h"
@@ -34,6 +36,17 @@ SourceEditor::SourceEditor(QWidget* parent) : QsciScintillaBase(parent), styler_
     installAccessibleFactory();
     initialiseSourceEditor(*this, styler_);
     connectNotifications();
+}
+
+void SourceEditor::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    // AltGr arrives as Ctrl+Alt on some keyboards and types characters: keep it.
+    if ((mods & Qt::AltModifier) && !(mods & Qt::ControlModifier) && !event->text().isEmpty() &&
+        event->text().at(0).isPrint()) {
+        event->ignore();
+        return;
+    }
+    QsciScintillaBase::keyPressEvent(event);
 }
 
 // The component still notifies while its base part is torn down, when this

@@ -75,6 +75,10 @@ signals:
     // mouse and runs the chosen Bookmark* command.
     void bookmarkMenuRequested(int line);
 
+protected:
+    // Alt with a letter belongs to the menus, never to the text.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void connectNotifications();
     void onNotification(const Notification& n);

@@ -56,7 +56,7 @@ private slots:
     void menusHoldEveryItemWithCaptionsShortcutsAndStates() {
         QStringList titles;
         for (QAction* a : w().menuBar()->actions()) titles << a->text();
-        QCOMPARE(titles, QStringList({"Project", "Edit", "View", "Tools", "Compiler", "Help"}));
+        QCOMPARE(titles, QStringList({"&Project", "&Edit", "&View", "&Tools", "&Compiler", "&Help"}));
         for (const MenuLine& line : menuBarLines()) {
             if (line.kind != MenuLine::Kind::Item) continue;
             QAction* a = findMenuAction(w().menuBar(), QString::fromUtf8(line.caption));
@@ -159,7 +159,9 @@ private slots:
     void loadingKeepsZeroBytesAndStartsANewUndoHistory() {
         f->home.write("zero.bas", QByteArray("10 REM\0after\n", 13));
         w().currentEditor()->setTextBytes("");
+        f->answers.answerMessage(QMessageBox::Yes);  // not a text file: asked first
         QVERIFY(w().openSourceFile(f->home.file("zero.bas")));
+        QCOMPARE(f->answers.titles(), QStringList({"Question"}));
         QCOMPARE(w().currentEditor()->textLength(), 13);
         w().runCommand(Command::Undo);
         QCOMPARE(w().currentEditor()->textLength(), 13);  // never back to an empty text
@@ -269,6 +271,31 @@ private slots:
         w().runCommand(Command::MoveLeft);
         QCOMPARE(w().currentIndex(), 0);
         QCOMPARE(text(w().editor(0)), QByteArray("second"));
+    }
+
+    void openingAnOpenFileActivatesItsTabWithPathTitleAndRecentList() {
+        f->home.write("a.bas", "10 PRINT 1\n");
+        f->home.write("b.bas", "20 PRINT 2\n");
+        QVERIFY(w().openSourceFile(f->home.file("a.bas")));
+        QVERIFY(w().openSourceFile(f->home.file("b.bas")));
+        QVERIFY(w().openSourceFile(f->home.file("a.bas")));
+        QCOMPARE(w().documentCount(), 2);
+        QCOMPARE(w().currentIndex(), 0);
+        auto* tabs = named<QTabWidget>(&w(), "sourceTabs");
+        QVERIFY(tabs->tabsClosable());
+        QCOMPARE(tabs->tabToolTip(1), f->home.file("b.bas"));
+        QVERIFY(w().windowTitle().endsWith(" - a (" + f->home.path() + ")"));
+        QCOMPARE(f->settings.recentFiles().front(), f->home.file("a.bas").toStdString());
+        QCOMPARE(w().action(Command::CloseProject)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_W));
+        QCOMPARE(w().action(Command::Quit)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+        QVERIFY(w().action(Command::GoToLine));
+    }
+
+    void altWithALetterTypesNothing() {
+        w().currentEditor()->setFocus();
+        QTest::keyClick(w().currentEditor(), Qt::Key_X, Qt::AltModifier);
+        QTest::keyClick(w().currentEditor(), Qt::Key_X);
+        QCOMPARE(QByteArray::fromStdString(w().currentEditor()->textBytes()), QByteArray("x"));
     }
 
     void newAddsATabWithNewDocumentDefaults() {

@@ -163,6 +163,15 @@ private slots:
         QVERIFY(runEditorCommand(Command::FindSub, *f.editor, context));
         QCOMPARE(f.send(B::SCI_GETCURRENTPOS), f.lineStart(3));
         QVERIFY(!runEditorCommand(Command::Compile, *f.editor, context));
+
+        // Far down a long source the routine's first line comes near the top.
+        test::EditorFixture g;
+        std::string text;
+        for (int i = 0; i < 300; ++i) text += "print " + std::to_string(i) + "\r\n";
+        g.setText(text + "sub Far()\r\nend sub\r\n" + text);
+        g.editor->resize(600, 400);
+        findRoutine(*g.editor, "far");
+        QCOMPARE(g.send(B::SCI_GETFIRSTVISIBLELINE), 298);
     }
 
     void helpViewerOpensThePageOfTheHelpFolder() {
