@@ -5,9 +5,10 @@
 
 namespace quillo {
 
-AppState::AppState(Settings& settings, std::string programFolder)
+AppState::AppState(Settings& settings, std::string programFolder, std::string helpRoot)
     : settings_(settings),
       programFolder_(std::move(programFolder)),
+      helpRoot_(helpRoot.empty() ? programFolder_ : std::move(helpRoot)),
       regions_(std::make_unique<RegionMap>()),
       image_(std::make_unique<MemoryImage>()),
       charset_(builtInCharset()) {}

@@ -19,8 +19,10 @@ class Settings;
 
 class AppState {
 public:
-    // programFolder ends with '/'.
-    AppState(Settings& settings, std::string programFolder);
+    // Both folders end with '/': programFolder holds the user's files
+    // (Quillo_Files, Quillo_Fonts, Quillo_Snippets), helpRoot the help pages
+    // (Quillo_Help); they differ for an installed program.
+    AppState(Settings& settings, std::string programFolder, std::string helpRoot = {});
     ~AppState();
     AppState(const AppState&) = delete;
     AppState& operator=(const AppState&) = delete;
@@ -28,6 +30,7 @@ public:
     Settings& settings() { return settings_; }
     const Settings& settings() const { return settings_; }
     const std::string& programFolder() const { return programFolder_; }
+    const std::string& helpRoot() const { return helpRoot_; }
     Workspace& workspace() { return workspace_; }
     BinaryList& binaries() { return binaries_; }
     RegionMap& regionMap() { return *regions_; }
@@ -37,6 +40,7 @@ public:
 private:
     Settings& settings_;
     std::string programFolder_;
+    std::string helpRoot_;
     Workspace workspace_;
     BinaryList binaries_;
     std::unique_ptr<RegionMap> regions_;

@@ -44,3 +44,18 @@ TEST(ProgramFolder, APlainFileInPlaceOfAFolderCountsAsMissing) {
 TEST(ProgramFolder, SettingsFileLivesInTheFilesFolder) {
     EXPECT_EQ(settingsFilePath("/opt/quillo/"), "/opt/quillo/Quillo_Files/quillo.ini");
 }
+
+TEST(ProgramFolders, AnInstalledProgramKeepsTheUsersFilesInTheConfigFolder) {
+    using quillo::chooseProgramFolders;
+    const auto home = chooseProgramFolders("/tmp/q", "/usr/lib/quillo", false, "/cfg", "/home/ann/");
+    EXPECT_EQ(home.program, "/tmp/q/") << "QUILLO_HOME overrides everything";
+    EXPECT_EQ(home.data, "/tmp/q/");
+    const auto portable = chooseProgramFolders("", "/opt/quillo", true, "/cfg", "/home/ann/");
+    EXPECT_EQ(portable.program, "/opt/quillo/");
+    EXPECT_EQ(portable.data, "/opt/quillo/");
+    const auto installed = chooseProgramFolders("", "/usr/lib/quillo", false, "/cfg", "/home/ann/");
+    EXPECT_EQ(installed.program, "/usr/lib/quillo/");
+    EXPECT_EQ(installed.data, "/cfg/quillo/");
+    EXPECT_EQ(chooseProgramFolders("", "/usr/lib/quillo", false, "", "/home/ann/").data, "/home/ann/.config/quillo/");
+    EXPECT_EQ(chooseProgramFolders("", "/usr/lib/quillo", false, "rel", "/home/ann").data, "/home/ann/.config/quillo/");
+}

@@ -68,20 +68,21 @@ private:
 }  // namespace
 
 Application::Application()
-    : programFolder_(platform::programFolder()),
+    : folders_(platform::programFolders()),
+      programFolder_(toQ(folders_.data)),
       settings_(std::make_unique<Settings>(fromQ(platform::homeFolder()))) {}
 
 Application::~Application() = default;
 
 void Application::start(const QStringList& files) {
-    const std::string folder = fromQ(programFolder_);
-    if (ensureProgramFolders(folder).helpMissing)
+    const std::string folder = folders_.data;
+    if (ensureProgramFolders(folder, folders_.program).helpMissing)
         showMessage(nullptr, QString::fromLatin1(kMissingHelpTitle), QString::fromLatin1(kMissingHelpText),
                     QMessageBox::Critical);
 
     readSettingsFile(*settings_, folder);
 
-    state_ = std::make_unique<AppState>(*settings_, folder);
+    state_ = std::make_unique<AppState>(*settings_, folder, folders_.program);
     window_ = std::make_unique<MainWindow>(*state_);
     if (const QByteArray probe = qgetenv("QUILLO_STARTUP_PROBE"); !probe.isEmpty()) {
         window_->winId();  // makes the native window whose expose ends the probe
@@ -107,7 +108,7 @@ int runCommandLineBuild(int argc, char* argv[]) {
         return 2;
     }
     setDialogsToStandardError(true);
-    const std::string folder = fromQ(platform::programFolder());
+    const std::string folder = platform::programFolders().data;
     Settings settings(fromQ(platform::homeFolder()));
     readSettingsFile(settings, folder);
     return runHeadlessBuild(settings, fromQ(args[2]), std::cout, std::cerr);

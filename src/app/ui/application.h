@@ -1,4 +1,6 @@
 #pragma once
+#include "app/program_folder.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -26,7 +28,8 @@ public:
     const QString& programFolder() const { return programFolder_; }
 
 private:
-    QString programFolder_;
+    ProgramFolders folders_;
+    QString programFolder_;  // the user's folder: settings, fonts, snippets
     std::unique_ptr<Settings> settings_;
     std::unique_ptr<AppState> state_;
     std::unique_ptr<MainWindow> window_;

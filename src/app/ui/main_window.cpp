@@ -196,7 +196,9 @@ QWidget* MainWindow::buildPanels() {
     outputSplitter_->addWidget(tabs_);
     outputSplitter_->addWidget(output_);
     outputSplitter_->setChildrenCollapsible(false);
-    outputSplitter_->setStretchFactor(0, 1);
+    // Both panes share a larger window, the sources taking the most of it.
+    outputSplitter_->setStretchFactor(0, 3);
+    outputSplitter_->setStretchFactor(1, 1);
 
     side_ = new QTabWidget;
     side_->setObjectName(QStringLiteral("sidePanel"));

@@ -37,7 +37,7 @@ constexpr qint64 kMaxImportSize = 65535;
 
 void MainWindow::registerCommands() {
     registerWindowCommands();
-    EditorContext editorContext{settings_, this, programFolder_};
+    EditorContext editorContext{settings_, this, toQ(state_.helpRoot())};
     registerEditorCommands(
         commands_, [this] { return currentEditor(); }, editorContext,
         [this](Command command) {
@@ -103,6 +103,7 @@ BinaryManagerWindow* MainWindow::showBinaryManager() {
         binaryManager_->setWindowFlag(Qt::Window);
         binaryManager_->setContextMenu(binaryListMenu_);
         binaryManager_->setTreeContextMenu(binaryPropertiesMenu_);
+        binaryManager_->move(frameGeometry().center() - binaryManager_->rect().center());
     }
     binaryManager_->refresh();
     binaryManager_->show();

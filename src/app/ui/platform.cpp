@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QThread>
@@ -26,6 +27,13 @@ QString programFolder() {
 }
 
 QString homeFolder() { return withSlash(QDir::homePath()); }
+
+ProgramFolders programFolders() {
+    const QString exe = QCoreApplication::applicationDirPath();
+    return chooseProgramFolders(qEnvironmentVariable("QUILLO_HOME").toStdString(), exe.toStdString(),
+                                ::access(QFile::encodeName(exe).constData(), W_OK) == 0,
+                                qEnvironmentVariable("XDG_CONFIG_HOME").toStdString(), homeFolder().toStdString());
+}
 
 QString findCalculator() {
     for (const char* name : {"gnome-calculator", "kcalc", "galculator", "mate-calc", "qalculate-gtk", "xcalc"}) {

@@ -1,4 +1,6 @@
 #pragma once
+#include "app/program_folder.h"
+
 #include <QString>
 
 namespace quillo::platform {
@@ -6,6 +8,9 @@ namespace quillo::platform {
 // The program folder with a trailing '/': the executable's folder, or
 // $QUILLO_HOME when set (tests and portable installs use it).
 QString programFolder();
+// The program folder for the help pages and the folder for the user's
+// settings, fonts and snippets (see chooseProgramFolders).
+ProgramFolders programFolders();
 // The user's home folder with a trailing '/'.
 QString homeFolder();
 // The first desktop calculator found on PATH, or an empty string.

@@ -2,6 +2,9 @@
 
 #include "common/ui/qt_text.h"
 
+#include <QGridLayout>
+#include <QSpacerItem>
+
 #include <cstdio>
 
 namespace quillo {
@@ -20,9 +23,22 @@ void setDialogsToStandardError(bool on) { toStandardError = on; }
 
 bool dialogsGoToStandardError() { return toStandardError; }
 
+namespace {
+
+// Window managers cut a title that is wider than the box.
+void fitTitle(QMessageBox& box) {
+    const int wanted = box.fontMetrics().horizontalAdvance(box.windowTitle()) + 120;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(wanted, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+}
+
+}  // namespace
+
 void showMessage(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon) {
     if (toStandardError) return printMessage(title, text);
     QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+    fitTitle(box);
     box.exec();
 }
 
@@ -33,6 +49,7 @@ bool askYesNo(QWidget* parent, const QString& title, const QString& text, QMessa
     }
     QMessageBox box(icon, title, text, QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::Yes);
+    fitTitle(box);
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -42,9 +42,14 @@ void showKeywordHelp(const QString& lowerWord, QWidget* parent, const QString& p
         openHelpPage(toQ(target.target), parent, programFolder);
         break;
     case KeywordHelpTarget::Kind::Web:
-        // Without a browser the local page says the same.
-        if (!QDesktopServices::openUrl(QUrl(toQ(target.target))))
-            openHelpPage(toQ(keywordLocalPage(fromQ(lowerWord))), parent, programFolder);
+        // Without a browser the local page says the same; without one
+        // either, the user hears why nothing opened.
+        if (QDesktopServices::openUrl(QUrl(toQ(target.target)))) break;
+        if (const std::string page = keywordLocalPage(fromQ(lowerWord)); !page.empty())
+            openHelpPage(toQ(page), parent, programFolder);
+        else
+            showMessage(parent, QStringLiteral("Sorry"),
+                        QStringLiteral("No web browser could be started for %1").arg(toQ(target.target)));
         break;
     case KeywordHelpTarget::Kind::None:
         showMessage(parent, QStringLiteral("Sorry"), QStringLiteral("This command is external or help is not written yet"));
