@@ -2,6 +2,7 @@
 
 #include "editor/ui/editor_commands.h"
 #include "editor/ui/help_viewer.h"
+#include "ui_test_support.h"
 
 #include <QMessageBox>
 #include <QTextBrowser>
@@ -153,19 +154,12 @@ private slots:
     void keywordHelpWithoutAPageSaysSorry() {
         test::EditorFixture f;
         f.setText("print");
-        QString title;
-        QString text;
-        QTimer::singleShot(0, [&] {
-            QWidget* box = QApplication::activeModalWidget();
-            if (!box) return;
-            title = box->windowTitle();
-            if (auto* m = qobject_cast<QMessageBox*>(box)) text = m->text();
-            box->close();
-        });
+        test::ModalAnswerer answers;
+        answers.answerMessage(QMessageBox::Ok);
         EditorContext context{f.settings, nullptr, "/tmp/"};
         QVERIFY(runEditorCommand(Command::Help, *f.editor, context));
-        QCOMPARE(title, QString("Sorry"));
-        QCOMPARE(text, QString("This command is external or help is not written yet"));
+        QCOMPARE(answers.titles(), QStringList({"Sorry"}));
+        QCOMPARE(answers.seen().back().text, QString("This command is external or help is not written yet"));
     }
 };
 
