@@ -1,7 +1,10 @@
 #pragma once
 // Helpers for the window tests: a private program folder, answers to the real
 // modal widgets (message boxes, file requesters, the program's own dialogs)
-// the code under test opens.
+// the code under test opens, and the registration that lets one test binary
+// hold several test classes.
+#include <QApplication>
+#include <QCoreApplication>
 #include <QLatin1String>
 #include <QMessageBox>
 #include <QObject>
@@ -10,6 +13,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -93,4 +97,31 @@ T* child(QWidget* parent, const char* name) {
 // The push button with this caption among a widget's children.
 QPushButton* buttonNamed(QWidget* parent, const QString& caption, QWidget* within = nullptr);
 
+// A window test binary holds the test classes of one folder: each file
+// registers its class under its file name (memory_map_window_test), and the
+// binary's first argument picks the class to run; the options after it go to
+// Qt Test. Without a class name it runs every class, each in a process of its
+// own, as each needs an application object of its own.
+using TestClassRunner = int (*)(int argc, char** argv);
+bool registerTestClass(const char* sourceFile, TestClassRunner run);
+
 }  // namespace quillo::test
+
+// What QTEST_MAIN's main() does, for one class.
+#define QUILLO_TEST_CLASS_RUNNER(TestObject, ...)             \
+    [](int argc, char** argv) -> int {                        \
+        QTest::Internal::callInitMain<TestObject>();          \
+        __VA_ARGS__                                           \
+        TestObject tc;                                        \
+        QTEST_SET_MAIN_SOURCE_PATH                            \
+        return QTest::qExec(&tc, argc, argv);                 \
+    }
+
+// In place of QTEST_MAIN and QTEST_GUILESS_MAIN.
+#define QUILLO_TEST_MAIN(TestObject)                                 \
+    [[maybe_unused]] static const bool quilloTestClassRegistered =   \
+        ::quillo::test::registerTestClass(__FILE__, QUILLO_TEST_CLASS_RUNNER(TestObject, QTEST_MAIN_SETUP()))
+#define QUILLO_TEST_GUILESS_MAIN(TestObject)                         \
+    [[maybe_unused]] static const bool quilloTestClassRegistered =   \
+        ::quillo::test::registerTestClass(__FILE__,                  \
+                                          QUILLO_TEST_CLASS_RUNNER(TestObject, QTEST_QAPP_SETUP(QCoreApplication)))

@@ -321,5 +321,5 @@ void ProjectPanelTest::outputFileRequester() {
     QCOMPARE(panel.outputFileField()->text(), chosen);
 }
 
-QTEST_MAIN(ProjectPanelTest)
+QUILLO_TEST_MAIN(ProjectPanelTest);
 #include "project_panel_test.moc"

@@ -163,5 +163,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(EditorStructureTest)
+QUILLO_TEST_MAIN(EditorStructureTest);
 #include "editor_structure_test.moc"

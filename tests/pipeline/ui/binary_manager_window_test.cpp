@@ -398,5 +398,5 @@ void BinaryManagerWindowTest::targetFileCheckMessages() {
     QCOMPARE(answers.seen().size(), 3);
 }
 
-QTEST_MAIN(BinaryManagerWindowTest)
+QUILLO_TEST_MAIN(BinaryManagerWindowTest);
 #include "binary_manager_window_test.moc"

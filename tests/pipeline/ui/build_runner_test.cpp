@@ -1,5 +1,7 @@
 #include "pipeline/ui/build_runner.h"
 
+#include "ui_test_support.h"
+
 #include <QSignalSpy>
 #include <QTest>
 
@@ -73,5 +75,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(BuildRunnerTest)
+QUILLO_TEST_GUILESS_MAIN(BuildRunnerTest);
 #include "build_runner_test.moc"

@@ -58,5 +58,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MemoryMapWindowTest)
+QUILLO_TEST_MAIN(MemoryMapWindowTest);
 #include "memory_map_window_test.moc"
