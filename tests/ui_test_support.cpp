@@ -7,6 +7,8 @@
 #include <QFileDialog>
 #include <QLineEdit>
 
+#include <algorithm>
+
 namespace quillo::test {
 
 TempHome::TempHome(bool withHelp) {
@@ -35,30 +37,24 @@ ModalAnswerer::ModalAnswerer() {
 ModalAnswerer::~ModalAnswerer() = default;
 
 void ModalAnswerer::answerMessage(QMessageBox::StandardButton button) {
-    answers_.push_back([button](QWidget* w) {
-        auto* box = qobject_cast<QMessageBox*>(w);
-        if (!box) return false;
+    answer<QMessageBox>([button](QMessageBox* box) {
         if (QAbstractButton* b = box->button(button)) b->click();
         else box->reject();
-        return true;
     });
 }
 
 void ModalAnswerer::answerFile(const QString& path) {
-    answers_.push_back([path](QWidget* w) {
-        auto* dialog = qobject_cast<QFileDialog*>(w);
-        if (!dialog) return false;
+    answer<QFileDialog>([path](QFileDialog* dialog) {
         if (path.isEmpty()) {
             dialog->reject();
-        } else {
-            dialog->selectFile(path);
-            // selectFile() leaves the name field alone while it has the focus.
-            if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) name->setText(path);
-            // done() skips the requester's own checks, which race with its
-            // background folder listing; the code under test checks the file.
-            QMetaObject::invokeMethod(dialog, "done", Q_ARG(int, QDialog::Accepted));
+            return;
         }
-        return true;
+        dialog->selectFile(path);
+        // selectFile() leaves the name field alone while it has the focus.
+        if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) name->setText(path);
+        // done() skips the requester's own checks, which race with its
+        // background folder listing; the code under test checks the file.
+        QMetaObject::invokeMethod(dialog, "done", Q_ARG(int, QDialog::Accepted));
     });
 }
 
@@ -68,32 +64,60 @@ QStringList ModalAnswerer::titles() const {
     return list;
 }
 
+namespace {
+
+SeenDialog describe(QWidget* modal) {
+    if (auto* box = qobject_cast<QMessageBox*>(modal))
+        return {QStringLiteral("message"), box->windowTitle(), box->text(), box->icon()};
+    if (qobject_cast<QFileDialog*>(modal)) return {QStringLiteral("file"), modal->windowTitle(), {}};
+    return {QString::fromLatin1(modal->metaObject()->className()), modal->windowTitle(), {}};
+}
+
+void rejectOrClose(QWidget* modal) {
+    if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
+    else modal->close();
+}
+
+}  // namespace
+
 void ModalAnswerer::poll() {
-    // The newest visible dialog that nobody answered yet.
-    QWidget* modal = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (!w->isVisible() || !qobject_cast<QDialog*>(w) || w->property("quilloAnswered").toBool()) continue;
-        modal = w;
-    }
-    if (!modal) return;
-    // Give the dialog a moment to settle (a file requester lists its folder
-    // in the background) before answering it.
-    const int ticks = modal->property("quilloTicks").toInt() + 1;
-    modal->setProperty("quilloTicks", ticks);
-    if (ticks < 5) return;
-    modal->setProperty("quilloAnswered", true);
-    SeenDialog seen;
-    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-        seen = {QStringLiteral("message"), box->windowTitle(), box->text()};
-    } else {
-        seen = {QStringLiteral("file"), modal->windowTitle(), {}};
-    }
-    seen_.push_back(seen);
-    if (!answers_.empty() && answers_.front()(modal)) {
-        answers_.pop_front();
+    // A widget answered earlier counts as new once it was closed, should it be
+    // shown again.
+    std::erase_if(answered_, [](const QPointer<QWidget>& w) { return !w || !w->isVisible(); });
+    // The modal widget on top is the newest one; those under it wait for it.
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || !modal->isVisible() || std::find(answered_.begin(), answered_.end(), modal) != answered_.end())
         return;
+    // Give it a moment to settle (a file requester lists its folder in the
+    // background) before answering it.
+    if (settling_ != modal) {
+        settling_ = modal;
+        settleTicks_ = 0;
     }
-    QMetaObject::invokeMethod(modal, "reject");
+    if (++settleTicks_ < 5) return;
+    answered_.emplace_back(modal);
+    seen_.push_back(describe(modal));
+    std::function<void(QWidget*)> act = rejectOrClose;
+    if (!answers_.empty() && answers_.front().fits(modal)) {
+        act = std::move(answers_.front().act);
+        answers_.pop_front();
+    }
+    // Outside this timer's slot, so the timer keeps polling while the answer
+    // waits in a modal widget it opens.
+    QMetaObject::invokeMethod(
+        this, [modal = QPointer<QWidget>(modal), act = std::move(act)] {
+            if (modal) act(modal);
+            // A failed check returns from the answer early: close what it
+            // left open so the test fails instead of hanging.
+            if (modal && modal->isVisible()) rejectOrClose(modal);
+        },
+        Qt::QueuedConnection);
+}
+
+QPushButton* buttonNamed(QWidget* parent, const QString& caption, QWidget* within) {
+    for (QPushButton* b : parent->findChildren<QPushButton*>())
+        if (b->text() == caption && (!within || within->isAncestorOf(b))) return b;
+    return nullptr;
 }
 
 }  // namespace quillo::test

@@ -10,11 +10,11 @@ using quillo::glyph;
 
 TEST(Charset, RomCharactersComeFromTheSpectrumRom) {
     const auto set = builtInCharset();
-    const auto rom = quillo::readFile(QUILLO_TEST_DIR "/../../shared/data/zx-rom-charset.bin");
-    if (rom.ok()) {
-        ASSERT_EQ(rom->size(), 768u);
-        EXPECT_TRUE(std::equal(rom->begin(), rom->end(), set.begin() + 32 * 8));
-    }
+    // Characters 32 to 127 as the 48K ROM holds them, byte for byte.
+    const auto rom = quillo::readFile(QUILLO_TEST_DATA "/zx-rom-charset.bin");
+    ASSERT_TRUE(rom.ok()) << "tests/data/zx-rom-charset.bin is missing";
+    ASSERT_EQ(rom->size(), 768u);
+    EXPECT_TRUE(std::equal(rom->begin(), rom->end(), set.begin() + 32 * 8));
     // "A" as every Spectrum draws it, and the circled C of character 127.
     const std::uint8_t letterA[8] = {0x00, 0x3C, 0x42, 0x42, 0x7E, 0x42, 0x42, 0x00};
     EXPECT_TRUE(std::equal(letterA, letterA + 8, glyph(set, 'A')));

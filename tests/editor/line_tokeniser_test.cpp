@@ -175,8 +175,8 @@ std::vector<std::string> styleWholeText(const BasicTokeniser& t, std::string_vie
 
 TEST(LineTokeniserTest, GoldenSampleWholeLfAndCrLf) {
     const BasicTokeniser t;
-    const std::string source = readText(std::string(QUILLO_TEST_DATA) + "/editor_styling_sample.bas");
-    const std::string goldenPath = std::string(QUILLO_TEST_DATA) + "/editor_styling_sample.styles";
+    const std::string source = readText(QUILLO_TEST_DATA "/editor_styling_sample.bas");
+    const std::string goldenPath = QUILLO_TEST_DATA "/editor_styling_sample.styles";
     ASSERT_FALSE(source.empty());
     const std::vector<std::string> actual = styleWholeText(t, source);
     if (std::getenv("QUILLO_UPDATE_GOLDEN")) {

@@ -159,5 +159,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MainWindowBuildTest)
+QUILLO_TEST_MAIN(MainWindowBuildTest);
 #include "main_window_build_test.moc"

@@ -206,5 +206,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MainWindowProjectTest)
+QUILLO_TEST_MAIN(MainWindowProjectTest);
 #include "main_window_project_test.moc"

@@ -444,5 +444,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MainWindowTest)
+QUILLO_TEST_MAIN(MainWindowTest);
 #include "main_window_test.moc"

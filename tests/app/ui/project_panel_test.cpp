@@ -1,12 +1,11 @@
 #include "app/ui/project_panel.h"
 
 #include "app/project_file.h"
-#include "pipeline/ui/modal_helper.h"
+#include "ui_test_support.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,7 +14,7 @@
 
 using namespace quillo;
 using quillo::test::child;
-using quillo::test::whenModal;
+using quillo::test::ModalAnswerer;
 
 namespace {
 
@@ -309,22 +308,18 @@ void ProjectPanelTest::outputFileRequester() {
     panel.setDocumentProvider([&doc] { return &doc; });
     const QString chosen = QDir::tempPath() + "/quillo_new_output_does_not_exist";
 
-    QString title;
-    whenModal<QFileDialog>([&title, &chosen](QFileDialog* dialog) {
-        title = dialog->windowTitle();
-        dialog->selectFile(chosen);
-        static_cast<QDialog*>(dialog)->accept();
-    });
+    ModalAnswerer answers;
+    answers.answerFile(chosen);
     panel.outputFileButton()->click();
-    QCOMPARE(title, QString("Select output file"));
+    QCOMPARE(answers.titles(), QStringList({"Select output file"}));
     QCOMPARE(panel.outputFileField()->text(), chosen);
     QCOMPARE(doc.outputFile, chosen.toStdString());
 
-    whenModal<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
+    answers.answerFile(QString());
     panel.outputFileButton()->click();
     QCOMPARE(doc.outputFile, chosen.toStdString());  // cancelling changes nothing
     QCOMPARE(panel.outputFileField()->text(), chosen);
 }
 
-QTEST_MAIN(ProjectPanelTest)
+QUILLO_TEST_MAIN(ProjectPanelTest);
 #include "project_panel_test.moc"

@@ -96,5 +96,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(StartupTest)
+QUILLO_TEST_MAIN(StartupTest);
 #include "startup_test.moc"

@@ -1,5 +1,7 @@
 #include "common/ui/process_runner.h"
 
+#include "ui_test_support.h"
+
 #include <QSignalSpy>
 #include <QTest>
 
@@ -73,5 +75,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(ProcessRunnerTest)
+QUILLO_TEST_GUILESS_MAIN(ProcessRunnerTest);
 #include "process_runner_test.moc"

@@ -2,6 +2,7 @@
 
 #include "editor/ui/help_strip_image.h"
 #include "common/charset.h"
+#include "ui_test_support.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -156,5 +157,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(EditorNotificationsTest)
+QUILLO_TEST_MAIN(EditorNotificationsTest);
 #include "editor_notifications_test.moc"

@@ -3,6 +3,7 @@
 #include "editor/structure_commands.h"
 #include "editor/ui/editor_commands.h"
 #include "editor/ui/help_viewer.h"
+#include "ui_test_support.h"
 
 #include <QFile>
 #include <QMessageBox>
@@ -187,19 +188,12 @@ private slots:
     void keywordHelpWithoutAPageSaysSorry() {
         test::EditorFixture f;
         f.setText("scores = 1");
-        QString title;
-        QString text;
-        QTimer::singleShot(0, [&] {
-            QWidget* box = QApplication::activeModalWidget();
-            if (!box) return;
-            title = box->windowTitle();
-            if (auto* m = qobject_cast<QMessageBox*>(box)) text = m->text();
-            box->close();
-        });
+        test::ModalAnswerer answers;
+        answers.answerMessage(QMessageBox::Ok);
         EditorContext context{f.settings, nullptr, "/tmp/"};
         QVERIFY(runEditorCommand(Command::Help, *f.editor, context));
-        QCOMPARE(title, QString("Sorry"));
-        QCOMPARE(text, QString("This command is external or help is not written yet"));
+        QCOMPARE(answers.titles(), QStringList({"Sorry"}));
+        QCOMPARE(answers.seen().back().text, QString("This command is external or help is not written yet"));
     }
 
     void keywordHelpOpensThePageOfTheWordOrPhrase_data() {
@@ -238,5 +232,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(EditorStructureTest)
+QUILLO_TEST_MAIN(EditorStructureTest);
 #include "editor_structure_test.moc"

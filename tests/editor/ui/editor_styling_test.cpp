@@ -1,6 +1,7 @@
 #include "editor_test_support.h"
 
 #include "editor/ui/editor_commands.h"
+#include "ui_test_support.h"
 
 #include <QAccessible>
 #include <QFile>
@@ -188,5 +189,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(EditorStylingTest)
+QUILLO_TEST_MAIN(EditorStylingTest);
 #include "editor_styling_test.moc"

@@ -3,11 +3,10 @@
 #include "pipeline/ui/binary_manager_window.h"
 #include "pipeline/ui/build_messages.h"
 
-#include "pipeline/ui/modal_helper.h"
 #include "common/file_io.h"
+#include "ui_test_support.h"
 
 #include <QComboBox>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 
@@ -23,11 +22,9 @@
 #include <fstream>
 
 using namespace quillo;
-using quillo::test::answerMessageBox;
 using quillo::test::buttonNamed;
 using quillo::test::child;
-using quillo::test::SeenBox;
-using quillo::test::whenModal;
+using quillo::test::ModalAnswerer;
 
 namespace {
 
@@ -181,6 +178,7 @@ void BinaryManagerWindowTest::contextMenuItems() {
 }
 
 void BinaryManagerWindowTest::addsABinaryThroughTheDialog() {
+    ModalAnswerer answers;
     BinaryList list;
     RegionMap map;
     map.registerFixedRegions();
@@ -188,9 +186,8 @@ void BinaryManagerWindowTest::addsABinaryThroughTheDialog() {
     const TableMenu table(window);
     const QString path = writeFile(dir_, "gfx.bin", 1234);
 
-    QString dialogTitle, requesterTitle, sizeAfterChoice;
-    whenModal<AddBinaryDialog>([&](AddBinaryDialog* dialog) {
-        dialogTitle = dialog->windowTitle();
+    QString sizeAfterChoice;
+    answers.answer<AddBinaryDialog>([&](AddBinaryDialog* dialog) {
         QCOMPARE(child<QLineEdit>(dialog, "Description")->text(), QString("Short Description"));
         QCOMPARE(child<QLineEdit>(dialog, "Size")->text(), QString("0"));
         QVERIFY(child<QLineEdit>(dialog, "Size")->isReadOnly());
@@ -202,11 +199,7 @@ void BinaryManagerWindowTest::addsABinaryThroughTheDialog() {
         QCOMPARE(tabs->tabText(0), QString("48/128K"));
         QCOMPARE(tabs->tabText(1), QString("External load"));
 
-        whenModal<QFileDialog>([&](QFileDialog* files) {
-            requesterTitle = files->windowTitle();
-            files->selectFile(path);
-            static_cast<QDialog*>(files)->accept();
-        }, dialog);
+        answers.answerFile(path);
         child<QPushButton>(dialog, "Browse")->click();
         sizeAfterChoice = child<QLineEdit>(dialog, "Size")->text();
         QCOMPARE(child<QLineEdit>(dialog, "FileName")->text(), path);
@@ -221,8 +214,7 @@ void BinaryManagerWindowTest::addsABinaryThroughTheDialog() {
     });
     menuAction(window.contextMenu(), "Add/binary file")->trigger();
 
-    QCOMPARE(dialogTitle, QString("Add binary file"));
-    QCOMPARE(requesterTitle, QString("Select binary file to load"));
+    QCOMPARE(answers.titles(), QStringList({"Add binary file", "Select binary file to load"}));
     QCOMPARE(sizeAfterChoice, QString("1234"));
     QCOMPARE(list.size(), std::size_t{1});
     QVERIFY(list[0] == (BinaryRecord{path.toStdString(), 50000, 1234, 0, "Sprites", 0, 8}));
@@ -232,7 +224,7 @@ void BinaryManagerWindowTest::addsABinaryThroughTheDialog() {
     QCOMPARE(window.recordList()->topLevelItem(0)->text(0), QString("Sprites"));
 
     // The "48/128K" tab's button does the same.
-    whenModal<AddBinaryDialog>([&](AddBinaryDialog* dialog) {
+    answers.answer<AddBinaryDialog>([&](AddBinaryDialog* dialog) {
         child<QSpinBox>(dialog, "StartAddress")->setValue(0xC000);
         child<QComboBox>(dialog, "MemoryBank")->setCurrentIndex(5);
         child<QPushButton>(dialog, "MemoryTabButton")->click();
@@ -245,42 +237,40 @@ void BinaryManagerWindowTest::addsABinaryThroughTheDialog() {
 }
 
 void BinaryManagerWindowTest::addingAnOverlapWarnsAndKeepsTheRecord() {
+    ModalAnswerer answers;
     BinaryList list = {{"/zx/a.bin", 40000, 100, 0, "A", 0, 8}};
     RegionMap map;
     rebuildRegionMap(map, list);
     BinaryManagerWindow window(list, map);
-    SeenBox seen;
-    whenModal<AddBinaryDialog>([&](AddBinaryDialog* dialog) {
+    answers.answer<AddBinaryDialog>([&](AddBinaryDialog* dialog) {
         child<QSpinBox>(dialog, "StartAddress")->setValue(40050);
         child<QComboBox>(dialog, "Type")->setCurrentIndex(9);
-        whenModal<QFileDialog>([&](QFileDialog* files) {
-            files->selectFile(writeFile(dir_, "b.bin", 10));
-            static_cast<QDialog*>(files)->accept();
-        }, dialog);
+        answers.answerFile(writeFile(dir_, "b.bin", 10));
         child<QPushButton>(dialog, "Browse")->click();
-        answerMessageBox(seen);
+        answers.answerMessage();
         child<QPushButton>(dialog, "ExternalTabButton")->click();
     });
     window.addBinaryFile();
-    QCOMPARE(seen.count, 1);
-    QCOMPARE(seen.title, QString("Warning!!!"));
-    QCOMPARE(seen.text, kCollision);
-    QCOMPARE(seen.icon, QMessageBox::Warning);
+    QCOMPARE(answers.titles(), QStringList({"Add binary file", "Select binary file to load", "Warning!!!"}));
+    QCOMPARE(answers.seen().back().text, kCollision);
+    QCOMPARE(answers.seen().back().icon, QMessageBox::Warning);
     QCOMPARE(list.size(), std::size_t{2});
     QCOMPARE(window.recordList()->topLevelItemCount(), 2);
     QCOMPARE(map.at(40099), RegionType::Graphics);  // not marked with the refused type
 }
 
 void BinaryManagerWindowTest::closingTheAddDialogAddsNothing() {
+    ModalAnswerer answers;
     BinaryList list;
     RegionMap map;
     BinaryManagerWindow window(list, map);
-    whenModal<AddBinaryDialog>([](AddBinaryDialog* dialog) { dialog->reject(); });
+    answers.answer<AddBinaryDialog>([](AddBinaryDialog* dialog) { dialog->reject(); });
     window.addBinaryFile();
     QVERIFY(list.empty());
 }
 
 void BinaryManagerWindowTest::editsTheSelectedRecord() {
+    ModalAnswerer answers;
     BinaryList list = sampleList();
     RegionMap map;
     rebuildRegionMap(map, list);
@@ -289,7 +279,7 @@ void BinaryManagerWindowTest::editsTheSelectedRecord() {
     selectRow(window, 1);
 
     QStringList seen;
-    whenModal<AddBinaryDialog>([&](AddBinaryDialog* dialog) {
+    answers.answer<AddBinaryDialog>([&](AddBinaryDialog* dialog) {
         seen << dialog->windowTitle() << child<QLineEdit>(dialog, "FileName")->text()
              << child<QLineEdit>(dialog, "Description")->text()
              << QString::number(child<QSpinBox>(dialog, "StartAddress")->value())
@@ -310,7 +300,7 @@ void BinaryManagerWindowTest::editsTheSelectedRecord() {
 
     // A record of an unknown bank keeps its bank and gets load value 0.
     selectRow(window, 2);
-    whenModal<AddBinaryDialog>([](AddBinaryDialog* dialog) {
+    answers.answer<AddBinaryDialog>([](AddBinaryDialog* dialog) {
         child<QPushButton>(dialog, "ExternalTabButton")->click();
     });
     window.editSelected();
@@ -371,6 +361,7 @@ void BinaryManagerWindowTest::binaryDataDialogMarksFieldsWhileEditing() {
 }
 
 void BinaryManagerWindowTest::binaryDataDialogAsksBeforeOverwriting() {
+    ModalAnswerer answers;
     BinaryList list;
     RegionMap map;
     const QString existing = writeFile(dir_, "font.bin", 3);
@@ -379,18 +370,17 @@ void BinaryManagerWindowTest::binaryDataDialogAsksBeforeOverwriting() {
     dialog.show();
     QSignalSpy accepted(&dialog, &QDialog::accepted);
 
-    SeenBox seen;
-    answerMessageBox(seen, QMessageBox::No);
+    answers.answerMessage(QMessageBox::No);
     buttonNamed(&dialog, "O.K.")->click();
-    QCOMPARE(seen.title, QString("File exists"));
-    QCOMPARE(seen.text, existing + " exists\nOverwrite?");
+    QCOMPARE(answers.seen().back().title, QString("File exists"));
+    QCOMPARE(answers.seen().back().text, existing + " exists\nOverwrite?");
     QCOMPARE(fileSize(existing.toStdString()), 3LL);
     QVERIFY(list.empty());
     QCOMPARE(accepted.count(), 0);
 
-    answerMessageBox(seen, QMessageBox::Yes);
+    answers.answerMessage(QMessageBox::Yes);
     buttonNamed(&dialog, "O.K.")->click();
-    QCOMPARE(seen.count, 2);
+    QCOMPARE(answers.seen().size(), 2);
     QCOMPARE(fileSize(existing.toStdString()), 8LL);
     QCOMPARE(list.size(), std::size_t{1});
     QVERIFY(list[0] == (BinaryRecord{existing.toStdString(), 60000, 8, 0, "All 256 Characters", 0, 8}));
@@ -400,32 +390,32 @@ void BinaryManagerWindowTest::binaryDataDialogAsksBeforeOverwriting() {
     // A file that cannot be written is reported and adds nothing.
     AddBinaryDataDialog broken(list, map, {QByteArray("x"), dir_.filePath("no/such/x.bin"), "x", 100, 0});
     broken.show();
-    answerMessageBox(seen);
+    answers.answerMessage();
     buttonNamed(&broken, "O.K.")->click();
-    QCOMPARE(seen.title, QString("Error"));
+    QCOMPARE(answers.seen().back().title, QString("Error"));
     QCOMPARE(list.size(), std::size_t{1});
 }
 
 void BinaryManagerWindowTest::targetFileCheckMessages() {
+    ModalAnswerer answers;
     QWidget parent;
-    SeenBox seen;
-    answerMessageBox(seen);
+    answers.answerMessage();
     QVERIFY(!confirmTargetFile(&parent, "a.bin", 8));
-    QCOMPARE(seen.title, QString("Error"));
-    QCOMPARE(seen.text, QString("Invalid file name"));
-    QCOMPARE(seen.icon, QMessageBox::Critical);
+    QCOMPARE(answers.seen().back().title, QString("Error"));
+    QCOMPARE(answers.seen().back().text, QString("Invalid file name"));
+    QCOMPARE(answers.seen().back().icon, QMessageBox::Critical);
 
     const QString existing = writeFile(dir_, "font.ch8", 1);
-    answerMessageBox(seen, QMessageBox::No);
+    answers.answerMessage(QMessageBox::No);
     QVERIFY(!confirmTargetFile(&parent, existing, 2048));
-    QCOMPARE(seen.title, QString("Question"));
-    QCOMPARE(seen.text, QString("File exists, overwrite?"));
-    answerMessageBox(seen, QMessageBox::Yes);
+    QCOMPARE(answers.seen().back().title, QString("Question"));
+    QCOMPARE(answers.seen().back().text, QString("File exists, overwrite?"));
+    answers.answerMessage(QMessageBox::Yes);
     QVERIFY(confirmTargetFile(&parent, existing, 2048));
-    QCOMPARE(seen.count, 3);
+    QCOMPARE(answers.seen().size(), 3);
     QVERIFY(confirmTargetFile(&parent, dir_.filePath("new.ch8"), 2048));
-    QCOMPARE(seen.count, 3);
+    QCOMPARE(answers.seen().size(), 3);
 }
 
-QTEST_MAIN(BinaryManagerWindowTest)
+QUILLO_TEST_MAIN(BinaryManagerWindowTest);
 #include "binary_manager_window_test.moc"

@@ -4,6 +4,7 @@
 #include "pipeline/compiler_annotations.h"
 #include "pipeline/ui/test_build_host.h"
 #include "common/sci_constants.h"
+#include "ui_test_support.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -492,5 +493,5 @@ void BuildPipelineTest::versionCheck() {
     QCOMPARE(p.host.output.size(), std::size_t{1});
 }
 
-QTEST_MAIN(BuildPipelineTest)
+QUILLO_TEST_MAIN(BuildPipelineTest);
 #include "build_pipeline_test.moc"

@@ -4,6 +4,7 @@
 #include "app/settings.h"
 #include "common/sci_constants.h"
 #include "editor/ui/source_editor.h"
+#include "ui_test_support.h"
 
 #include <QDir>
 #include <QTest>
@@ -127,5 +128,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(CompilerAnnotationsTest)
+QUILLO_TEST_MAIN(CompilerAnnotationsTest);
 #include "compiler_annotations_test.moc"

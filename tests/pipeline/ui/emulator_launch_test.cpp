@@ -2,6 +2,7 @@
 
 #include "pipeline/emulator_command.h"
 #include "pipeline/ui/test_build_host.h"
+#include "ui_test_support.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -225,5 +226,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(EmulatorLaunchTest)
+QUILLO_TEST_MAIN(EmulatorLaunchTest);
 #include "emulator_launch_test.moc"

@@ -2,6 +2,7 @@
 
 #include "app/settings.h"
 #include "common/file_io.h"
+#include "ui_test_support.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -113,5 +114,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(HeadlessBuildTest)
+QUILLO_TEST_GUILESS_MAIN(HeadlessBuildTest);
 #include "headless_build_test.moc"

@@ -1,11 +1,10 @@
 #include "pipeline/ui/memory_map_window.h"
 
 #include "pipeline/region_map.h"
+#include "ui_test_support.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QTest>
-#include <QTimer>
 
 #include <memory>
 
@@ -52,12 +51,12 @@ private slots:
 
     void modalShowReturnsWhenClosed() {
         auto map = std::make_unique<RegionMap>();
-        QTimer::singleShot(50, [] {
-            if (QWidget* w = QApplication::activeModalWidget()) w->close();
-        });
+        test::ModalAnswerer answers;
+        answers.answer<MemoryMapWindow>([](MemoryMapWindow* window) { window->close(); });
         showMemoryMap(nullptr, *map);
+        QCOMPARE(answers.titles(), QStringList({"Memory Map"}));
     }
 };
 
-QTEST_MAIN(MemoryMapWindowTest)
+QUILLO_TEST_MAIN(MemoryMapWindowTest);
 #include "memory_map_window_test.moc"
