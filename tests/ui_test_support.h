@@ -52,7 +52,6 @@ struct SeenDialog {
 // timer; they run outside the poll, so an answer may open further modal
 // widgets for the answers queued after it (or queued by it).
 class ModalAnswerer : public QObject {
-    Q_OBJECT
 public:
     ModalAnswerer();
     ~ModalAnswerer() override;
