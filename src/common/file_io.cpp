@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <climits>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -29,6 +31,14 @@ private:
 };
 
 std::string describe(const char* what, int err) { return std::string(what) + ": " + std::strerror(err); }
+
+std::string notRegularReason(mode_t mode) {
+    if (S_ISDIR(mode)) return "is a folder, not a file";
+    if (S_ISFIFO(mode)) return "is a pipe, not a regular file";
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return "is a device, not a regular file";
+    if (S_ISSOCK(mode)) return "is a socket, not a regular file";
+    return "is not a regular file";
+}
 
 bool writeAll(int fd, std::string_view data) {
     std::size_t done = 0;
@@ -74,15 +84,20 @@ Result<Bytes> readUpTo(int fd, const std::string& path, std::size_t limit) {
     return data;
 }
 
+// Only regular files are read: a FIFO or a device would block in open() or
+// never end, so the type is checked before opening, and again on the open
+// descriptor (opened non-blocking) in case the name was swapped in between.
 Result<std::uintmax_t> openForReading(const std::string& path, Fd& fd) {
-    fd.reset(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    struct stat st{};
+    if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+        return Error{ErrorCode::CannotOpen, path, notRegularReason(st.st_mode)};
+    fd.reset(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (fd.get() < 0) {
         const int err = errno;
         return readError(err == ENOENT ? ErrorCode::NotFound : ErrorCode::CannotOpen, path, "cannot open", err);
     }
-    struct stat st{};
     if (::fstat(fd.get(), &st) != 0) return readError(ErrorCode::CannotOpen, path, "cannot open", errno);
-    if (S_ISDIR(st.st_mode)) return readError(ErrorCode::CannotOpen, path, "cannot open", EISDIR);
+    if (!S_ISREG(st.st_mode)) return Error{ErrorCode::CannotOpen, path, notRegularReason(st.st_mode)};
     return static_cast<std::uintmax_t>(st.st_size);
 }
 
@@ -105,9 +120,65 @@ Result<Bytes> readFilePrefix(const std::string& path, std::size_t count) {
     return readUpTo(fd.get(), path, static_cast<std::size_t>(std::min<std::uintmax_t>(*size, count)));
 }
 
+namespace {
+
+constexpr std::string_view kTempTag = ".quillo-save-";
+constexpr std::size_t kTempRandomLength = 6;  // mkostemp's XXXXXX
+
+// Temporaries are named ".NAME.quillo-save-XXXXXX" beside the file they
+// replace, so a user can tell what they are and the next save of the same
+// file can find the ones a killed run left behind. Long names are cut to keep
+// the whole name within the file system's limit.
+std::string tempPrefix(const std::string& target) {
+    const std::string name(fileNameOf(target).substr(0, 200));
+    return folderOrCurrent(target) + "." + name + std::string(kTempTag);
+}
+
+void removeStaleTemporaries(const std::string& target) {
+    const std::string prefix = tempPrefix(target);
+    const std::string folder = folderOrCurrent(target);
+    const std::string namePrefix = prefix.substr(folder.size());
+    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (!dir) return;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        if (name.size() != namePrefix.size() + kTempRandomLength || !name.starts_with(namePrefix)) continue;
+        const std::string path = folder + std::string(name);
+        struct stat st{};
+        // Only our own regular files: never a link, never someone else's.
+        if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid())
+            ::unlink(path.c_str());
+    }
+    ::closedir(dir);
+}
+
+// The file a save really replaces: a symbolic link is followed (through any
+// chain of links) so the link stays a link and its target gets the text.
+Result<std::string> saveTarget(const std::string& path) {
+    std::string target = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st{};
+        if (::lstat(target.c_str(), &st) != 0) return target;  // a new file
+        if (S_ISREG(st.st_mode)) return target;
+        if (!S_ISLNK(st.st_mode)) return Error{ErrorCode::WriteFailed, path, notRegularReason(st.st_mode)};
+        std::string link(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(target.c_str(), link.data(), link.size());
+        if (n < 0) return Error{ErrorCode::WriteFailed, path, describe("cannot follow the link", errno)};
+        link.resize(static_cast<std::size_t>(n));
+        target = link.starts_with('/') ? link : folderOf(target) + link;
+    }
+    return Error{ErrorCode::WriteFailed, path, describe("cannot follow the link", ELOOP)};
+}
+
+}  // namespace
+
 Status writeFileAtomic(const std::string& path, std::string_view data) {
-    const mode_t mode = newFileMode(path);
-    std::string tempPath = folderOrCurrent(path) + ".quillo-save-XXXXXX";
+    const Result<std::string> resolved = saveTarget(path);
+    if (!resolved) return resolved.error();
+    const std::string& target = *resolved;
+    removeStaleTemporaries(target);
+    const mode_t mode = newFileMode(target);
+    std::string tempPath = tempPrefix(target) + std::string(kTempRandomLength, 'X');
     Fd fd(::mkostemp(tempPath.data(), O_CLOEXEC));
     if (fd.get() < 0) return Error{ErrorCode::WriteFailed, path, describe("cannot create a file in the folder", errno)};
     const auto fail = [&](const char* what) {
@@ -119,7 +190,7 @@ Status writeFileAtomic(const std::string& path, std::string_view data) {
     if (::fchmod(fd.get(), mode) != 0) return fail("cannot set permissions");
     if (::fsync(fd.get()) != 0) return fail("cannot write");
     if (::close(fd.release()) != 0) return fail("cannot write");
-    if (::rename(tempPath.c_str(), path.c_str()) != 0) return fail("cannot replace the file");
+    if (::rename(tempPath.c_str(), target.c_str()) != 0) return fail("cannot replace the file");
     return {};
 }
 

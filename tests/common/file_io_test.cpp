@@ -110,3 +110,55 @@ TEST(FileIo, AtomicWriteKeepsTheFilesPermissions) {
     ::stat(file.c_str(), &st);
     EXPECT_EQ(st.st_mode & 0777, 0750u);
 }
+
+TEST(FileIo, OnlyRegularFilesAreReadAndNothingBlocks) {
+    TempFolder dir;
+    const std::string fifo = dir / "pipe.bas";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    // Nobody writes to the pipe: an open() without O_NONBLOCK would hang here.
+    const auto fromPipe = readFile(fifo);
+    ASSERT_FALSE(fromPipe.ok());
+    EXPECT_EQ(fromPipe.error().message(), fifo + ": is a pipe, not a regular file");
+    EXPECT_FALSE(readFilePrefix(fifo, 10).ok());
+    EXPECT_EQ(readFile("/dev/zero").error().message(), "/dev/zero: is a device, not a regular file");
+    EXPECT_EQ(readFile(dir.path()).error().message(), dir.path() + ": is a folder, not a file");
+}
+
+TEST(FileIo, SavingThroughASymbolicLinkReplacesItsTarget) {
+    TempFolder dir;
+    fs::create_directory(dir / "real");
+    const std::string target = dir / "real/game.bas";
+    ASSERT_TRUE(writeFileAtomic(target, "old").ok());
+    ::chmod(target.c_str(), 0640);
+    const std::string link = dir / "game.bas";
+    fs::create_symlink("real/game.bas", link);
+    ASSERT_TRUE(writeFileAtomic(link, "new text").ok());
+    EXPECT_TRUE(fs::is_symlink(link)) << "the link stays a link";
+    EXPECT_EQ(contents(target), "new text");
+    struct stat st{};
+    ::stat(target.c_str(), &st);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "real"), fs::directory_iterator{}), 1);
+
+    // A link to a device is refused rather than replaced by a regular file.
+    const std::string toDevice = dir / "zero.bas";
+    fs::create_symlink("/dev/zero", toDevice);
+    const Status refused = writeFileAtomic(toDevice, "x");
+    ASSERT_FALSE(refused.ok());
+    EXPECT_EQ(refused.error().message(), toDevice + ": is a device, not a regular file");
+    EXPECT_TRUE(fs::is_symlink(toDevice));
+    EXPECT_FALSE(writeFileAtomic(dir / "real", "x").ok()) << "a folder is never replaced";
+}
+
+TEST(FileIo, TemporariesLeftByAKilledSaveGoAtTheNextSaveOfThatFile) {
+    TempFolder dir;
+    const std::string file = dir / "game.bas";
+    const std::string stale = dir / ".game.bas.quillo-save-Ab12Cd";
+    const std::string otherFiles = dir / ".other.bas.quillo-save-Ab12Cd";
+    const std::string userFile = dir / ".game.bas.quillo-save-notes.txt";
+    for (const auto& p : {stale, otherFiles, userFile}) { std::ofstream(p) << "partial"; }
+    ASSERT_TRUE(writeFileAtomic(file, "text").ok());
+    EXPECT_FALSE(fs::exists(stale));
+    EXPECT_TRUE(fs::exists(otherFiles)) << "another file's temporary may still be in use";
+    EXPECT_TRUE(fs::exists(userFile)) << "only names of the exact temporary shape";
+}
