@@ -23,10 +23,6 @@ constexpr std::string_view kConfiguration = "Configuration";
 constexpr std::string_view kFoldings = "Foldings";
 constexpr std::string_view kBookmarks = "Bookmarks";
 
-// Fold and bookmark lists are 8 bytes a line; this bounds a source of a few
-// million lines and keeps a stray huge file from being read whole.
-constexpr std::uintmax_t kMaxProjectFileSize = 64ull * 1024 * 1024;
-
 // One [Configuration] key: how it reads and writes, in file order.
 enum class Kind { Number, Author, Caret, ScrollBar };
 
@@ -159,12 +155,14 @@ ProjectEditorState parseProjectFile(std::string_view bytes, Document& doc) {
     return editor;
 }
 
-ProjectEditorState readProjectFile(const std::string& cfgPath, Document& doc) {
+Result<ProjectEditorState> readProjectFile(const std::string& cfgPath, Document& doc) {
     const Result<Bytes> file = readFile(cfgPath, kMaxProjectFileSize);
-    const std::string_view bytes = file.ok()
-        ? std::string_view(reinterpret_cast<const char*>(file->data()), file->size())
-        : std::string_view();
-    return parseProjectFile(bytes, doc);
+    if (!file) {
+        ProjectEditorState defaults = parseProjectFile({}, doc);
+        if (file.error().code == ErrorCode::NotFound) return defaults;
+        return file.error();
+    }
+    return parseProjectFile({reinterpret_cast<const char*>(file->data()), file->size()}, doc);
 }
 
 }  // namespace quillo

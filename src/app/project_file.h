@@ -38,7 +38,13 @@ Status writeProjectFile(const std::string& cfgPath, const Document& doc, const P
 // defaults for missing keys; name, folder and the unstored fields are kept.
 // doc.caretPos is set too and repeated in the returned state.
 ProjectEditorState parseProjectFile(std::string_view bytes, Document& doc);
-// The same from a file; a missing or unreadable file gives all read defaults.
-ProjectEditorState readProjectFile(const std::string& cfgPath, Document& doc);
+// Project files are a few KB; anything above this is not one of ours.
+inline constexpr std::size_t kMaxProjectFileSize = 1 << 20;
+
+// The same from a file; a missing file gives all read defaults. A file that
+// exists but cannot be read (no permission, too large, not a regular file)
+// is an error: doc then holds the read defaults, which must not be used to
+// build nor be written over the file.
+Result<ProjectEditorState> readProjectFile(const std::string& cfgPath, Document& doc);
 
 }  // namespace quillo

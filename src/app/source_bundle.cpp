@@ -15,19 +15,24 @@ Result<LoadedSource> loadSourceBundle(const std::string& path, Document base) {
     bundle.document.name = documentName(path);
     bundle.document.folder = folderOf(path);
     bundle.document.caretPos = 0;
-    bundle.editor = readProjectFile(projectFilePath(path), bundle.document);
+    loaded.projectFilePath = projectFilePath(path);
+    if (Result<ProjectEditorState> editor = readProjectFile(loaded.projectFilePath, bundle.document); editor)
+        bundle.editor = std::move(*editor);
+    else
+        loaded.projectFile = editor.error();
     loaded.binaryListPath = binaryListPath(path);
     loaded.binaryList = loadBinaryList(loaded.binaryListPath, bundle.binaries);
     return loaded;
 }
 
 SavedSource saveSourceBundle(const std::string& path, std::string_view text, const Document& doc,
-                             const ProjectEditorState& editor, const BinaryList* binaries) {
+                             const ProjectEditorState* editor, const BinaryList* binaries) {
     SavedSource saved;
     saved.source = writeFileAtomic(path, text);
     if (!saved.source) return saved;
-    if (const Status cfg = writeProjectFile(projectFilePath(path), doc, editor); !cfg)
-        saved.companions.push_back(cfg.error());
+    if (editor)
+        if (const Status cfg = writeProjectFile(projectFilePath(path), doc, *editor); !cfg)
+            saved.companions.push_back(cfg.error());
     if (binaries)
         if (const Status bmi = saveBinaryList(binaryListPath(path), *binaries); !bmi)
             saved.companions.push_back(bmi.error());

@@ -27,6 +27,10 @@ struct LoadedSource {
     // A binary list that could not be read: the bundle's list is empty, and
     // the file must never be written over, so it can still be repaired.
     Status binaryList;
+    // Likewise the project file: the document then holds guessed options,
+    // which must not be built with.
+    std::string projectFilePath;
+    Status projectFile;
 };
 
 // Reads the source at path (refusing one above kMaxSourceSize), names the
@@ -39,10 +43,10 @@ struct SavedSource {
     std::vector<Error> companions;  // project file and binary list, when they failed
 };
 
-// Writes text to path through a temporary file, then the project file and
-// (when binaries is given) the binary list beside it. The companions are
-// written only once the text is on disk.
+// Writes text to path through a temporary file, then (each when given) the
+// project file and the binary list beside it. The companions are written
+// only once the text is on disk.
 SavedSource saveSourceBundle(const std::string& path, std::string_view text, const Document& doc,
-                             const ProjectEditorState& editor, const BinaryList* binaries);
+                             const ProjectEditorState* editor, const BinaryList* binaries);
 
 }  // namespace quillo

@@ -21,8 +21,4 @@ void Workspace::remove(int index) {
     current_ = -1;
 }
 
-void Workspace::binaryListRead(const std::string& path) {
-    if (path == damagedBinaryList_) damagedBinaryList_.clear();
-}
-
 }  // namespace quillo

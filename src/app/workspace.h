@@ -3,6 +3,7 @@
 // widget follows this list; nothing else keeps a copy of it.
 #include "app/document.h"
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -30,16 +31,16 @@ public:
     // Removes a document; no document is current afterwards.
     void remove(int index);
 
-    // A binary list that could not be read is never written over, so a
-    // damaged file can still be repaired or recovered by hand.
-    void binaryListDamaged(const std::string& path) { damagedBinaryList_ = path; }
-    void binaryListRead(const std::string& path);
-    bool mayWriteBinaryList(const std::string& path) const { return path != damagedBinaryList_; }
+    // A binary list or project file that could not be read is never written
+    // over, so the damaged file can still be repaired or recovered by hand.
+    void fileDamaged(const std::string& path) { damaged_.insert(path); }
+    void fileRead(const std::string& path) { damaged_.erase(path); }
+    bool mayWrite(const std::string& path) const { return !damaged_.contains(path); }
 
 private:
     std::vector<Document> documents_;
     int current_ = -1;
-    std::string damagedBinaryList_;
+    std::set<std::string> damaged_;
 };
 
 }  // namespace quillo

@@ -108,7 +108,7 @@ Result<Bytes> readFile(const std::string& path, std::uintmax_t maxSize) {
     const Result<std::uintmax_t> size = openForReading(path, fd);
     if (!size) return size.error();
     if (*size > maxSize)
-        return Error{ErrorCode::TooLarge, path, "larger than " + std::to_string(maxSize) + " bytes",
+        return Error{ErrorCode::TooLarge, path, "is " + std::to_string(*size) + " bytes long, more than the " + std::to_string(maxSize) + " bytes allowed",
                      static_cast<std::int64_t>(*size)};
     return readUpTo(fd.get(), path, static_cast<std::size_t>(*size));
 }

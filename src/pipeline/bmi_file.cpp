@@ -93,15 +93,9 @@ Status loadBinaryList(const std::string& path, BinaryList& list) {
         list.clear();
         return {};
     }
-    if (!file && file.error().code == ErrorCode::TooLarge)
-        return Error{ErrorCode::TooLarge, path,
-                     "The binary list " + path + " is too large (" + std::to_string(file.error().offset) + " bytes)",
-                     file.error().offset};
-    if (!file) return Error{file.error().code, path, "The binary list " + path + " cannot be read"};
+    if (!file) return file.error();
     Result<BinaryList> read = parseBinaryList(*file);
-    if (!read)
-        return Error{ErrorCode::Corrupt, path, "The binary list " + path + " is damaged: " + read.error().detail,
-                     read.error().offset};
+    if (!read) return Error{ErrorCode::Corrupt, path, "damaged: " + read.error().detail, read.error().offset};
     list = std::move(*read);
     return {};
 }

@@ -49,6 +49,9 @@ public:
     // beside it, without asking and without a message of its own: the build
     // reports a failure. The text's error when it did not reach the disk.
     virtual Status saveSource(const std::string& path) = 0;
+    // The document's options as its project file gave them, or why they are
+    // not known (the file could not be read): a build never guesses them.
+    virtual Status projectOptions() { return {}; }
     // After the source itself was saved: set the editor's save point and
     // refresh the tab's "*".
     virtual void markSaved() {}

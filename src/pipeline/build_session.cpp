@@ -59,6 +59,14 @@ BuildSession::Start BuildSession::begin() {
     binaries_ = host_.binaries();
     paths_ = buildPaths(doc_, settings.text(Setting::Suffix));
     report_ = BuildReport{};
+    if (const Status options = host_.projectOptions(); !options) {
+        // Building with defaults would make a program nobody configured.
+        log("FAIL: " + options.error().message());
+        host_.showMessage(errorBox(kCopyFailedTitle, options.error().message() +
+                                                         "\nNothing is built until its options can be read."));
+        report_.exitCode = BuildReport::kNotStarted;
+        return {command_, Start::Action::Stop};
+    }
 
     const std::string bmiPath = binaryListPath(paths_.outputBase);
     const Status bmiSaved = saveBinaryList(bmiPath, binaries_);

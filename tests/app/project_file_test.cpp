@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <string>
 
@@ -127,7 +129,7 @@ TEST(ProjectFile, EveryOptionSurvivesAWriteAndARead) {
     read.name = "kept";
     read.compileFinal = 1;
     read.freeMemory = 777;
-    const ProjectEditorState editor = readProjectFile(cfg, read);
+    const ProjectEditorState editor = *readProjectFile(cfg, read);
     Document expected = everyOptionSet();
     expectSameOptions(read, expected);
     EXPECT_EQ(read.caretPos, 1234);
@@ -143,8 +145,25 @@ TEST(ProjectFile, EveryOptionSurvivesAWriteAndARead) {
 
 TEST(ProjectFile, MissingFileGivesTheReadDefaultsNotTheNewDocumentOnes) {
     Document doc = newDocument();
-    const ProjectEditorState editor = readProjectFile("/nonexistent/folder/game.qlo.cfg", doc);
+    const ProjectEditorState editor = *readProjectFile("/nonexistent/folder/game.qlo.cfg", doc);
     expectReadDefaults(doc, editor);
+}
+
+TEST(ProjectFile, AnUnreadableFileIsAnErrorNotDefaults) {
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "quillo_project_unreadable";
+    std::filesystem::create_directories(dir);
+    const std::string big = (dir / "big.qlo.cfg").string();
+    ASSERT_TRUE(writeFileAtomic(big, "[Configuration]\r\n" + std::string(kMaxProjectFileSize, ';')).ok());
+    Document doc;
+    const Result<ProjectEditorState> tooLarge = readProjectFile(big, doc);
+    ASSERT_FALSE(tooLarge.ok());
+    EXPECT_EQ(tooLarge.error().code, ErrorCode::TooLarge);
+    EXPECT_EQ(tooLarge.error().message().find(big + ": is "), 0u) << tooLarge.error().message();
+
+    const std::string fifo = (dir / "pipe.qlo.cfg").string();
+    ::mkfifo(fifo.c_str(), 0600);
+    EXPECT_FALSE(readProjectFile(fifo, doc).ok()) << "and it returns rather than waiting for a writer";
+    std::filesystem::remove_all(dir);
 }
 
 TEST(ProjectFile, MissingGroupsAndKeysTakeTheirDefaults) {

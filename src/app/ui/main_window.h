@@ -82,6 +82,8 @@ public:
     // binary list beside it, without asking or showing a message; the text's
     // error when it was not written.
     Status saveSourceFiles(const std::string& path);
+    // Whether the options of the source in ed came from its project file.
+    Status projectOptionsOf(const SourceEditor* ed) const;
     // Before a build or run: the panels stored into the current document and,
     // when saveFirst, a source never saved given a name. False stops it.
     bool prepareBuild(bool saveFirst);
@@ -149,6 +151,7 @@ private:
     void writeBinaryList(const std::string& path);
     void readBinaryList(const std::string& path);
     void reportDamagedBinaryList(const std::string& path, const Error& error);
+    void reportDamagedProjectFile(const Error& error);
     void binaryListChanged();
 
     // Commands of this window.

@@ -98,24 +98,45 @@ std::string MainWindow::binaryListFile(const Document& doc) const {
 }
 
 void MainWindow::writeBinaryList(const std::string& path) {
-    if (!workspace_.mayWriteBinaryList(path)) return;
+    if (!workspace_.mayWrite(path)) return;
     if (const Status saved = saveBinaryList(path, binaries()); !saved)
         appendLog("FAIL: the binary list " + path + " could not be written: " + saved.error().detail);
 }
 
 void MainWindow::readBinaryList(const std::string& path) {
     const Status read = loadBinaryList(path, binaries());
-    if (read) workspace_.binaryListRead(path);
-    else reportDamagedBinaryList(path, read.error());
+    if (read) {
+        workspace_.fileRead(path);
+    } else {
+        binaries().clear();
+        reportDamagedBinaryList(path, read.error());
+    }
     binaryListChanged();
 }
 
 void MainWindow::reportDamagedBinaryList(const std::string& path, const Error& error) {
-    workspace_.binaryListDamaged(path);
+    workspace_.fileDamaged(path);
     showMessage(this, QStringLiteral("Error"),
                 QStringLiteral("The binary list %1 cannot be read:\n%2\nThe file is left as it is.")
                     .arg(toQ(path), toQ(error.detail)),
                 QMessageBox::Warning);
+}
+
+void MainWindow::reportDamagedProjectFile(const Error& error) {
+    workspace_.fileDamaged(error.path);
+    showMessage(this, QStringLiteral("Error"),
+                QStringLiteral("The project options cannot be read:\n%1\nThe file is left as it is, and the source "
+                               "is not built until its options can be read.")
+                    .arg(toQ(error.message())),
+                QMessageBox::Warning);
+}
+
+Status MainWindow::projectOptionsOf(const SourceEditor* ed) const {
+    const auto file = tabFiles_.find(ed);
+    if (file == tabFiles_.end()) return {};
+    const std::string cfg = projectFilePath(fromQ(file->second));
+    if (workspace_.mayWrite(cfg)) return {};
+    return Error{ErrorCode::CannotOpen, cfg, "could not be read when the source was opened"};
 }
 
 void MainWindow::binaryListChanged() {
@@ -206,7 +227,7 @@ bool MainWindow::loadSource(const std::string& path, bool intoNewTab) {
         const QString text = error.code == ErrorCode::TooLarge
             ? QStringLiteral("%1 is %2 bytes long; sources of more than %3 bytes cannot be loaded.")
                   .arg(toQ(path)).arg(error.offset).arg(kMaxSourceSize)
-            : QStringLiteral("Cannot open %1").arg(toQ(path));
+            : QStringLiteral("Cannot open %1").arg(toQ(error.message()));
         showMessage(this, QStringLiteral("Error"), text, QMessageBox::Critical);
         return false;
     }
@@ -235,12 +256,13 @@ bool MainWindow::loadSource(const std::string& path, bool intoNewTab) {
     ed->send(QsciScintillaBase::SCI_SETSCROLLWIDTH, static_cast<std::uintptr_t>(std::max(1, bundle.editor.scrollBarWidth)));
     restoreClosedFolds(*ed, bundle.editor.closedFolds);
     restoreBookmarks(*ed, bundle.editor.bookmarks);
-    if (loaded->binaryList) {
-        binaries() = std::move(bundle.binaries);
-        workspace_.binaryListRead(loaded->binaryListPath);
-    } else {
-        reportDamagedBinaryList(loaded->binaryListPath, loaded->binaryList.error());
-    }
+    // A damaged list is empty here: the previous source's list must not
+    // pass for this one's.
+    binaries() = std::move(bundle.binaries);
+    if (loaded->binaryList) workspace_.fileRead(loaded->binaryListPath);
+    else reportDamagedBinaryList(loaded->binaryListPath, loaded->binaryList.error());
+    if (loaded->projectFile) workspace_.fileRead(loaded->projectFilePath);
+    else reportDamagedProjectFile(loaded->projectFile.error());
     binaryListChanged();
     ed->setSavePoint();
     settings_.set(Setting::LastDir, document(index).folder);
@@ -323,11 +345,13 @@ bool MainWindow::saveSource(const std::string& path, bool ask) {
 
 Status MainWindow::writeSource(const std::string& file) {
     SourceEditor* ed = currentEditor();
-    const BinaryList* list = workspace_.mayWriteBinaryList(binaryListPath(file)) ? &binaries() : nullptr;
-    const SavedSource saved = saveSourceBundle(file, ed->textView(), currentDocument(), editorState(*ed), list);
+    const BinaryList* list = workspace_.mayWrite(binaryListPath(file)) ? &binaries() : nullptr;
+    const ProjectEditorState state = editorState(*ed);
+    const ProjectEditorState* project = workspace_.mayWrite(projectFilePath(file)) ? &state : nullptr;
+    const SavedSource saved = saveSourceBundle(file, ed->textView(), currentDocument(), project, list);
     if (!saved.source) return saved.source;
     ed->setSavePoint();
-    for (const Error& problem : saved.companions) appendLog("FAIL: " + problem.detail);
+    for (const Error& problem : saved.companions) appendLog("FAIL: " + problem.message());
     return {};
 }
 

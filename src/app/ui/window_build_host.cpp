@@ -38,6 +38,10 @@ void WindowBuildHost::showMessage(const UserMessage& message) { showUserMessage(
 
 Status WindowBuildHost::saveSource(const std::string& path) { return window_.saveSourceFiles(path); }
 
+Status WindowBuildHost::projectOptions() {
+    return window_.projectOptionsOf(target_ ? target_.data() : window_.currentEditor());
+}
+
 void WindowBuildHost::markSaved() { window_.refreshAllTabMarkers(); }
 
 void WindowBuildHost::setStatusText(std::string_view text) {

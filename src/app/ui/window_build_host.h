@@ -30,6 +30,7 @@ public:
     void appendOutput(std::string_view lines) override;
     void showMessage(const UserMessage& message) override;
     Status saveSource(const std::string& path) override;
+    Status projectOptions() override;
     void markSaved() override;
     void setStatusText(std::string_view text) override;
     void setBusy(bool busy) override;

@@ -36,12 +36,10 @@ std::string HeadlessBuildHost::load() {
     Result<LoadedSource> loaded = loadSourceBundle(sourcePath_, Document{});
     if (!loaded) {
         const Error& error = loaded.error();
-        if (error.code == ErrorCode::TooLarge)
-            return sourcePath_ + " is larger than " + std::to_string(kMaxSourceSize) + " bytes";
-        return "cannot read " + sourcePath_;
+        return "cannot read the source " + error.message();
     }
-    if (!loaded->binaryList)
-        return "cannot read the binary list " + loaded->binaryListPath + ": " + loaded->binaryList.error().detail;
+    if (!loaded->binaryList) return "cannot read the binary list " + loaded->binaryList.error().message();
+    if (!loaded->projectFile) return "cannot read the project file " + loaded->projectFile.error().message();
     bundle_ = std::move(loaded->bundle);
     return {};
 }
@@ -64,8 +62,8 @@ void HeadlessBuildHost::showMessage(const UserMessage& message) {
 // As the window saves: the text under the configured suffix, with its project
 // file (folds, bookmarks and caret as read) and binary list beside it.
 Status HeadlessBuildHost::saveSource(const std::string& path) {
-    const SavedSource saved = saveSourceBundle(path, bundle_.text, bundle_.document, bundle_.editor, &bundle_.binaries);
-    for (const Error& error : saved.companions) err_ << "Error: " << error.detail << '\n';
+    const SavedSource saved = saveSourceBundle(path, bundle_.text, bundle_.document, &bundle_.editor, &bundle_.binaries);
+    for (const Error& error : saved.companions) err_ << "Error: " << error.message() << '\n';
     return saved.source;
 }
 

@@ -195,6 +195,23 @@ private slots:
         QCOMPARE(f->home.read("src/game.bas.bmi"), damaged);
     }
 
+    void aProjectFileThatCannotBeReadIsNeitherBuiltWithNorOverwritten() {
+        f->home.write("src/game.qlo", "10 CLS\n");
+        const QByteArray huge = "[Configuration]\r\nOutputType = 2\r\n" + QByteArray(2 << 20, ';');
+        f->home.write("src/game.qlo.cfg", huge);
+        f->answers.answerMessage(QMessageBox::Ok);
+        QVERIFY(w().openSourceFile(f->home.file("src/game.qlo")));
+        QCOMPARE(f->answers.titles(), QStringList({"Error"}));
+        QVERIFY(f->answers.seen().back().text.contains("game.qlo.cfg: is "));
+        w().runCommand(Command::Save);
+        QCOMPARE(f->home.read("src/game.qlo.cfg"), huge);
+        f->answers.answerMessage(QMessageBox::Ok);
+        w().runCommand(Command::Compile);
+        QCOMPARE(f->answers.titles().size(), 2);
+        QVERIFY(f->answers.seen().back().text.contains("Nothing is built"));
+        QCOMPARE(f->home.read("src/game.qlo.cfg"), huge);
+    }
+
     void theBinaryManagerOpensFromTheToolsMenu() {
         w().state().binaries().push_back(record("/data/tiles.bin", 40000, 512));
         w().runCommand(Command::BinaryManager);

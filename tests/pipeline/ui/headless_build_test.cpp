@@ -105,6 +105,18 @@ private slots:
         QCOMPARE(r.status, kHeadlessNoSource);
         QVERIFY(r.err.find("missing.bas") != std::string::npos);
 
+        // Options that cannot be read are never replaced by guesses.
+        writeFileAtomic(folder + "opts.qlo", "10 PRINT 1\n");
+        const std::string cfg = "[Configuration]\r\nOutputType = 2\r\n" + std::string(2 << 20, ';');
+        writeFileAtomic(folder + "opts.qlo.cfg", cfg);
+        qputenv("FAKE_ZXBC_RECORD", (dir.path() + "/record.json").toUtf8());
+        r = build(fakeSettings(), folder + "opts.qlo");
+        QCOMPARE(r.status, kHeadlessNoSource);
+        QVERIFY2(r.err.find("cannot read the project file " + folder + "opts.qlo.cfg: is ") != std::string::npos,
+                 r.err.c_str());
+        QVERIFY2(!fileExists(dir.path().toStdString() + "/record.json"), "the compiler never ran");
+        QCOMPARE(readFile(folder + "opts.qlo.cfg", 4 << 20)->size(), cfg.size());
+
         Settings none = fakeSettings();
         none.set(Setting::CompilerZXB, std::string("/nowhere/zxbc"));
         writeFileAtomic(folder + "good.bas", "10 PRINT 1\n");
