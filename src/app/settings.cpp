@@ -40,7 +40,15 @@ Settings::Settings(std::string homeFolder) {
     set(Setting::LastDir, std::move(homeFolder));
 }
 
-void Settings::read(std::string_view fileBytes) {
+bool isValidSuffix(std::string_view suffix) {
+    return !suffix.empty() && suffix.size() <= 8 &&
+           std::all_of(suffix.begin(), suffix.end(), [](char c) {
+               return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+           });
+}
+
+std::vector<std::string> Settings::read(std::string_view fileBytes) {
+    std::vector<std::string> problems;
     const IniFile ini = IniFile::parse(fileBytes);
     for (std::size_t i = 0; i < kSettingCount; ++i) {
         const SettingInfo& info = kTable[i];
@@ -58,6 +66,13 @@ void Settings::read(std::string_view fileBytes) {
         const std::string path = ini.getString(kRecentGroup, "File" + std::to_string(i), "");
         if (!path.empty()) recent_.push_back(path);
     }
+    if (const std::string& suffix = text(Setting::Suffix); !isValidSuffix(suffix)) {
+        const std::string fallback = settingInfo(Setting::Suffix).stringDefault;
+        problems.push_back("the Suffix \"" + suffix + "\" is not 1 to 8 letters or digits; \"" + fallback +
+                           "\" is used instead");
+        set(Setting::Suffix, fallback);
+    }
+    return problems;
 }
 
 void Settings::addRecentFile(const std::string& path) {

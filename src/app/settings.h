@@ -29,6 +29,10 @@ struct SettingInfo {
     const char* stringDefault;
 };
 
+// The extension of saved sources: 1 to 8 ASCII letters or digits, so a
+// source can never be written over its project file or outside its folder.
+bool isValidSuffix(std::string_view suffix);
+
 // All keys in file order.
 const std::array<SettingInfo, kSettingCount>& settingTable();
 const SettingInfo& settingInfo(Setting s);
@@ -47,7 +51,9 @@ public:
 
     // Reads a settings file's bytes over the current values: missing keys keep
     // them, the splitters are clamped to 400 and REM_String gets its blank.
-    void read(std::string_view fileBytes);
+    // A value that cannot be used takes its default; the returned lines say
+    // which and why, for standard error.
+    std::vector<std::string> read(std::string_view fileBytes);
     // The complete file as written at exit: both groups, every key, CR LF.
     std::string write() const;
 

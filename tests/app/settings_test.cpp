@@ -121,3 +121,16 @@ TEST(Settings, PainterKeysAreReadFromTheirOwnGroupOnly) {
     s.read("[Editor]\r\nWindowWidth = 1\r\n");
     EXPECT_EQ(s.integer(Setting::WindowWidth), 794);
 }
+
+TEST(Settings, ASuffixThatCouldReachAnotherFileFallsBackToTheDefault) {
+    for (const char* bad : {"qlo.cfg", "/../escaped", "", "toolongsuffix", "b\xC3\xA4s"}) {
+        Settings s("/home/zx");
+        const std::vector<std::string> problems = s.read(std::string("[Editor]\r\nSuffix = ") + bad + "\r\n");
+        EXPECT_EQ(s.text(Setting::Suffix), "qlo") << bad;
+        ASSERT_EQ(problems.size(), 1u) << bad;
+        EXPECT_NE(problems[0].find("Suffix"), std::string::npos);
+    }
+    Settings fine("/home/zx");
+    EXPECT_TRUE(fine.read("[Editor]\r\nSuffix = BAS2\r\n").empty());
+    EXPECT_EQ(fine.text(Setting::Suffix), "BAS2");
+}

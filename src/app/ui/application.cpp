@@ -32,11 +32,20 @@ namespace {
 constexpr std::uintmax_t kMaxSettingsFileSize = 1 << 20;
 
 // The settings file of the program folder over the built-in defaults; a
-// missing or unreadable file leaves the defaults.
-void readSettingsFile(Settings& settings, const std::string& programFolder) {
-    const Result<Bytes> file = readFile(settingsFilePath(programFolder), kMaxSettingsFileSize);
-    if (file) settings.read(std::string_view(reinterpret_cast<const char*>(file->data()), file->size()));
-    else settings.read({});
+// missing file leaves the defaults. One that exists but cannot be read is
+// reported and, being the user's, must not be written over at exit: the
+// error is returned for that.
+Status readSettingsFile(Settings& settings, const std::string& programFolder) {
+    const std::string path = settingsFilePath(programFolder);
+    const Result<Bytes> file = readFile(path, kMaxSettingsFileSize);
+    std::vector<std::string> problems =
+        settings.read(file ? std::string_view(reinterpret_cast<const char*>(file->data()), file->size())
+                           : std::string_view());
+    for (const std::string& problem : problems) std::fprintf(stderr, "Quillo: %s: %s\n", path.c_str(), problem.c_str());
+    if (file || file.error().code == ErrorCode::NotFound) return {};
+    std::fprintf(stderr, "Quillo: the settings cannot be read: %s; the built-in ones are used and the file is "
+                         "left as it is\n", file.error().message().c_str());
+    return file.error();
 }
 
 // Start-up measurement (bench/startup.sh): QUILLO_STARTUP_PROBE holds the
@@ -80,9 +89,17 @@ void Application::start(const QStringList& files) {
         showMessage(nullptr, QString::fromLatin1(kMissingHelpTitle), QString::fromLatin1(kMissingHelpText),
                     QMessageBox::Critical);
 
-    readSettingsFile(*settings_, folder);
+    const Status settingsRead = readSettingsFile(*settings_, folder);
 
     state_ = std::make_unique<AppState>(*settings_, folder, folders_.program);
+    if (!settingsRead) {
+        state_->workspace().fileDamaged(settingsRead.error().path);
+        showMessage(nullptr, QStringLiteral("Error"),
+                    QStringLiteral("The settings cannot be read:\n%1\nThe built-in settings are used, and the file "
+                                   "is left as it is.")
+                        .arg(toQ(settingsRead.error().message())),
+                    QMessageBox::Warning);
+    }
     window_ = std::make_unique<MainWindow>(*state_);
     if (const QByteArray probe = qgetenv("QUILLO_STARTUP_PROBE"); !probe.isEmpty()) {
         window_->winId();  // makes the native window whose expose ends the probe

@@ -29,6 +29,7 @@ void MainWindow::storeWindowState() {
 
 bool MainWindow::writeSettingsFile() {
     const std::string path = settingsFilePath(fromQ(programFolder_));
+    if (!workspace_.mayWrite(path)) return true;
     const Status written = writeFileAtomic(path, settings_.write());
     if (written) return true;
     const std::string& error = written.error().detail;

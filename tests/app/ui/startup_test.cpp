@@ -81,6 +81,22 @@ private slots:
         QVERIFY(ini.startsWith("[Editor]\r\nQuillo_WinWidth = 1000\r\nQuillo_WinHeight = 700\r\n"));
     }
 
+    void aSettingsFileThatCannotBeReadIsReportedAndKept() {
+        TempHome home;
+        const QByteArray huge = "[Editor]\r\nZoom = 3\r\n" + QByteArray(2 << 20, ';');
+        home.write("Quillo_Files/quillo.ini", huge);
+        ModalAnswerer answers;
+        answers.answerMessage(QMessageBox::Ok);
+        {
+            Application app;
+            app.start({});
+            QCOMPARE(answers.titles(), QStringList({"Error"}));
+            QVERIFY(answers.seen().front().text.contains("quillo.ini: is "));
+            app.mainWindow()->close();
+        }
+        QCOMPARE(home.read("Quillo_Files/quillo.ini"), huge);
+    }
+
     void filesOnTheCommandLineOpenInTabs() {
         TempHome home;
         home.write("a.bas", "10 PRINT 1\n");
