@@ -8,7 +8,7 @@ Driven by the source and the environment:
   ' fake-stdout: TEXT   a line for standard output
   ' fake-exit: N        the exit code (also FAKE_ZXBC_EXIT)
   ' fake-size: N        bytes of the output file (default 64)
-  FAKE_ZXBC_RECORD      file that receives the arguments and working folder as JSON
+  FAKE_ZXBC_RECORD      file that receives the arguments, working folder and pid as JSON
   FAKE_ZXBC_STDERR      further standard-error lines, separated by newlines
   FAKE_ZXBC_DELAY       seconds to wait before compiling, like a long build
   FAKE_ZXBC_MODE        "hang": never exit; "flood": first print FAKE_ZXBC_FLOOD_MB
@@ -93,7 +93,7 @@ def main():
     record = os.environ.get("FAKE_ZXBC_RECORD")
     if record:
         with open(record, "w") as f:
-            json.dump({"argv": argv, "cwd": os.getcwd()}, f)
+            json.dump({"argv": argv, "cwd": os.getcwd(), "pid": os.getpid()}, f)
     if argv == ["--version"]:
         print(VERSION)
         return 0

@@ -119,21 +119,29 @@ namespace {
 int runCommandLineBuild(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Quillo"));
-    const QStringList args = QCoreApplication::arguments();
+    QStringList args = QCoreApplication::arguments();
+    HeadlessOptions options;
+    if (args.size() == 5 && args[2] == QStringLiteral("--timeout")) {
+        bool number = false;
+        options.timeoutSeconds = args[3].toInt(&number);
+        if (!number || options.timeoutSeconds <= 0) args.clear();
+        else args.remove(2, 2);
+    }
     if (args.size() != 3) {
-        std::fprintf(stderr, "usage: quillo --build SOURCE\n");
+        std::fprintf(stderr, "usage: quillo --build [--timeout SECONDS] SOURCE\n");
         return 2;
     }
     setDialogsToStandardError(true);
     const std::string folder = platform::programFolders().data;
     Settings settings(fromQ(platform::homeFolder()));
     readSettingsFile(settings, folder);
-    return runHeadlessBuild(settings, fromQ(args[2]), std::cout, std::cerr);
+    return runHeadlessBuild(settings, fromQ(args[2]), std::cout, std::cerr, options);
 }
 
 }  // namespace
 
 int runApplication(int argc, char* argv[]) {
+    platform::prepareProcess();
     if (argc >= 2 && std::string_view(argv[1]) == "--build") return runCommandLineBuild(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillo"));

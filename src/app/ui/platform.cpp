@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 #include <QThread>
 
+#include <csignal>
 #include <unistd.h>
 
 namespace quillo::platform {
@@ -25,6 +26,8 @@ QString programFolder() {
     if (!home.isEmpty()) return withSlash(QDir(home).absolutePath());
     return withSlash(QCoreApplication::applicationDirPath());
 }
+
+void prepareProcess() { std::signal(SIGXFSZ, SIG_IGN); }
 
 QString homeFolder() { return withSlash(QDir::homePath()); }
 

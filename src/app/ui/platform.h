@@ -11,6 +11,10 @@ QString programFolder();
 // The program folder for the help pages and the folder for the user's
 // settings, fonts and snippets (see chooseProgramFolders).
 ProgramFolders programFolders();
+// Process-wide set-up before anything else runs: a file size limit makes a
+// write fail with an error (reported like a full disk) instead of killing
+// the program mid-save.
+void prepareProcess();
 // The user's home folder with a trailing '/'.
 QString homeFolder();
 // The first desktop calculator found on PATH, or an empty string.

@@ -4,6 +4,9 @@
 
 #include <QMetaMethod>
 
+#include <csignal>
+#include <sys/prctl.h>
+
 namespace quillo {
 
 ProcessRunner::ProcessRunner(QObject* parent) : QObject(parent) {}
@@ -39,6 +42,8 @@ void ProcessRunner::start(const std::string& program, const std::vector<std::str
         process_->setInputChannelMode(QProcess::ForwardedInputChannel);
     } else {
         process_->setProcessChannelMode(QProcess::SeparateChannels);
+        // A compiler or packer never outlives us, even when we are killed.
+        process_->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
     }
     if (!workingFolder.empty()) process_->setWorkingDirectory(toQ(workingFolder));
     connect(process_, &QProcess::readyReadStandardOutput, this,

@@ -4,7 +4,10 @@
 #include "pipeline/ui/build_pipeline.h"
 #include "common/log_line.h"
 
+#include "common/ui/stop_signals.h"
+
 #include <QEventLoop>
+#include <QTimer>
 
 #include <filesystem>
 #include <ostream>
@@ -67,7 +70,11 @@ Status HeadlessBuildHost::saveSource(const std::string& path) {
     return saved.source;
 }
 
-int runHeadlessBuild(const Settings& settings, const std::string& sourcePath, std::ostream& out, std::ostream& err) {
+int runHeadlessBuild(const Settings& settings, const std::string& sourcePath, std::ostream& out, std::ostream& err,
+                     HeadlessOptions options) {
+    // Caught before anything starts: a signal during the build stops the
+    // compiler instead of leaving it running without us.
+    StopSignals stopSignals;
     HeadlessBuildHost host(settings, sourcePath, out, err);
     if (const std::string error = host.load(); !error.empty()) {
         err << "Error: " << error << '\n';
@@ -75,9 +82,32 @@ int runHeadlessBuild(const Settings& settings, const std::string& sourcePath, st
     }
     BuildPipeline pipeline(host);
     QEventLoop loop;
+    int stoppedBy = 0;
+    bool timedOut = false;
+    const auto stopBuild = [&] {
+        pipeline.stop();
+        if (!pipeline.isBuilding()) loop.quit();
+    };
     QObject::connect(&pipeline, &BuildPipeline::finished, &loop, [&loop] { loop.quit(); });
+    QObject::connect(&stopSignals, &StopSignals::received, &loop, [&](int number) {
+        if (!stoppedBy) stoppedBy = number;
+        stopBuild();
+    });
+    QTimer timeout;
+    timeout.setSingleShot(true);
+    QObject::connect(&timeout, &QTimer::timeout, &loop, [&] {
+        timedOut = true;
+        stopBuild();
+    });
+    if (options.timeoutSeconds > 0) timeout.start(std::chrono::seconds(options.timeoutSeconds));
     if (!pipeline.build()) return kHeadlessNoOutput;
     loop.exec();
+    if (stoppedBy) return StopSignals::exitStatusFor(stoppedBy);
+    if (timedOut) {
+        err << "Error: the compiler did not finish within " << options.timeoutSeconds
+            << " seconds and was stopped\n";
+        return kHeadlessTimedOut;
+    }
 
     const BuildReport& report = pipeline.lastReport();
     switch (report.exitCode) {

@@ -56,11 +56,19 @@ private:
 inline constexpr int kHeadlessNoSource = 2;       // the source could not be read
 inline constexpr int kHeadlessNoOutput = 3;       // exit code 0 (or a crash) but no compiled file or tape
 inline constexpr int kHeadlessNoCompiler = 127;   // the compiler could not be started
+inline constexpr int kHeadlessTimedOut = 124;     // --timeout ran out; the compiler was stopped
+
+struct HeadlessOptions {
+    int timeoutSeconds = 0;  // 0: wait as long as the compiler takes
+};
 
 // Builds sourcePath and returns when the build has ended: 0 when the
 // compiler succeeded and its output (and the tape, for TAP and TZX) was
 // written, the compiler's exit code when it failed, or one of the codes
-// above. Needs a QCoreApplication (or QApplication); runs its own event loop.
-int runHeadlessBuild(const Settings& settings, const std::string& sourcePath, std::ostream& out, std::ostream& err);
+// above. SIGINT, SIGTERM and SIGHUP stop the compiler and give 128 + the
+// signal's number. Needs a QCoreApplication (or QApplication); runs its own
+// event loop.
+int runHeadlessBuild(const Settings& settings, const std::string& sourcePath, std::ostream& out, std::ostream& err,
+                     HeadlessOptions options = {});
 
 }  // namespace quillo
