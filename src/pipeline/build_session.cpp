@@ -1,5 +1,7 @@
 #include "pipeline/build_session.h"
 
+#include "common/kept_output.h"
+
 #include "app/settings.h"
 #include "common/file_io.h"
 #include "common/log_line.h"
@@ -21,16 +23,10 @@ namespace {
 
 constexpr std::string_view kCompilingStatus = "Compiling...";
 
-std::string joined(const std::vector<std::string>& lines, std::string_view separator) {
-    std::size_t size = 0;
-    for (const std::string& l : lines) size += l.size() + separator.size();
-    std::string text;
-    text.reserve(size);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i > 0) text += separator;
-        text += lines[i];
-    }
-    return text;
+// A stream's kept text and, when some did not fit, the note saying how much.
+void appendStream(BuildHost& host, const KeptOutput& stream) {
+    if (!stream.empty()) host.appendOutput(stream.text());
+    if (const std::string note = stream.droppedNote(); !note.empty()) host.appendOutput(logLine(note));
 }
 
 // Lines as the editor counts them: one more than the line ends.
@@ -135,8 +131,7 @@ BuildSession::Start BuildSession::begin() {
     return {command_, Start::Action::Run};
 }
 
-void BuildSession::finish(ProcessOutcome outcome, int exitCode, const std::vector<std::string>& out,
-                          const std::vector<std::string>& err) {
+void BuildSession::finish(ProcessOutcome outcome, int exitCode, const KeptOutput& out, const KeptOutput& err) {
     // The compiler's own time, without any message box shown after it.
     report_.milliseconds =
         std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started_).count();
@@ -199,22 +194,22 @@ void BuildSession::finishWithoutCode() {
 // Standard output, standard output again behind the log prefix with the exit
 // code, then standard error: shown for every exit code, since the compiler
 // explains command-line and assembler failures there too.
-void BuildSession::showCompilerOutput(ProcessOutcome outcome, int exitCode, const std::vector<std::string>& out,
-                                      const std::vector<std::string>& err) {
-    if (!out.empty()) host_.appendOutput(joined(out, "\n"));
+void BuildSession::showCompilerOutput(ProcessOutcome outcome, int exitCode, const KeptOutput& out,
+                                      const KeptOutput& err) {
+    appendStream(host_, out);
     if (outcome == ProcessOutcome::Exited) {
-        std::vector<std::string> withCode = out;
-        withCode.push_back("Exit code: " + std::to_string(exitCode));
-        host_.appendOutput(logLine(joined(withCode, "\n")));
+        std::string withCode(out.text());
+        if (!withCode.empty()) withCode += '\n';
+        host_.appendOutput(logLine(withCode + "Exit code: " + std::to_string(exitCode)));
     }
-    if (!err.empty()) host_.appendOutput(joined(err, "\n"));
+    appendStream(host_, err);
 }
 
-void BuildSession::markMessages(const std::vector<std::string>& out, const std::vector<std::string>& err) {
-    std::vector<std::string> lines = out;
-    lines.insert(lines.end(), err.begin(), err.end());
+void BuildSession::markMessages(const KeptOutput& out, const KeptOutput& err) {
     const CompiledFiles files{paths_.sourceFolder, {paths_.sourceCopy, paths_.source}};
-    report_.messages = parseCompilerOutput(lines, files);
+    report_.messages.clear();
+    parseCompilerOutput(out, files, report_.messages);
+    parseCompilerOutput(err, files, report_.messages);
     if (ScintillaMessages* editor = host_.editor())
         applyCompilerMessages(*editor, report_.messages, host_.settings().integer(Setting::Error_Annotations) != 0);
     if (report_.exitCode != 0) host_.showMessage(errorBox(kCompileFailedTitle, kCompileFailedText));
@@ -266,9 +261,10 @@ std::optional<CompilerCommand> BuildSession::beginVersionCheck() {
     return versionCommand(compiler);
 }
 
-std::string BuildSession::finishVersionCheck(const std::vector<std::string>& out) {
-    const std::string line =
-        "ZX Basic Compiler version: " + joined(out, "") + " (at least version 1.3.0 s975 is needed)";
+std::string BuildSession::finishVersionCheck(const KeptOutput& out) {
+    std::string version;
+    for (std::size_t i = 0; i < out.size(); ++i) version += out.line(i);
+    const std::string line = "ZX Basic Compiler version: " + version + " (at least version 1.3.0 s975 is needed)";
     host_.appendOutput(line);
     return line;
 }

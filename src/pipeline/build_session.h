@@ -17,6 +17,8 @@
 
 namespace quillo {
 
+class KeptOutput;
+
 class BuildHost;
 
 // What the last build left behind.
@@ -57,8 +59,7 @@ public:
     // Everything after the compiler: its output shown and parsed into markers
     // and annotations, the free-byte count, the compiled code and binaries
     // placed and the tape written.
-    void finish(ProcessOutcome outcome, int exitCode, const std::vector<std::string>& out,
-                const std::vector<std::string>& err);
+    void finish(ProcessOutcome outcome, int exitCode, const KeptOutput& out, const KeptOutput& err);
 
     const BuildReport& report() const { return report_; }
     // ".tap" or ".tzx" of the last TAP or TZX build; empty before one.
@@ -77,13 +78,12 @@ public:
     // found" in the panel) when none is configured.
     std::optional<CompilerCommand> beginVersionCheck();
     // The version line, also written to the output panel.
-    std::string finishVersionCheck(const std::vector<std::string>& out);
+    std::string finishVersionCheck(const KeptOutput& out);
 
 private:
     void log(const std::string& text);
-    void showCompilerOutput(ProcessOutcome outcome, int exitCode, const std::vector<std::string>& out,
-                            const std::vector<std::string>& err);
-    void markMessages(const std::vector<std::string>& out, const std::vector<std::string>& err);
+    void showCompilerOutput(ProcessOutcome outcome, int exitCode, const KeptOutput& out, const KeptOutput& err);
+    void markMessages(const KeptOutput& out, const KeptOutput& err);
     void placeAndWriteTape();
     void finishWithoutCode();
 

@@ -1,5 +1,7 @@
 #include "pipeline/output_parser.h"
 
+#include "common/kept_output.h"
+
 #include "common/log_line.h"
 #include "common/number_text.h"
 #include "common/text.h"
@@ -71,11 +73,9 @@ std::optional<CompilerMessage> parseCompilerLine(std::string_view line, const Co
     return std::nullopt;
 }
 
-std::vector<CompilerMessage> parseCompilerOutput(const std::vector<std::string>& lines, const CompiledFiles& files) {
-    std::vector<CompilerMessage> messages;
-    for (const std::string& line : lines)
-        if (auto m = parseCompilerLine(line, files)) messages.push_back(std::move(*m));
-    return messages;
+void parseCompilerOutput(const KeptOutput& lines, const CompiledFiles& files, std::vector<CompilerMessage>& messages) {
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (auto m = parseCompilerLine(lines.line(i), files)) messages.push_back(std::move(*m));
 }
 
 }  // namespace quillo

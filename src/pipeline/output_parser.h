@@ -6,6 +6,8 @@
 
 namespace quillo {
 
+class KeptOutput;
+
 // One error or warning of the compiler, as the editor shows it.
 struct CompilerMessage {
     enum class Kind { Error, Warning };
@@ -30,8 +32,8 @@ struct CompiledFiles {
 // not belong to the editor's text). A message is cut at its next colon.
 std::optional<CompilerMessage> parseCompilerLine(std::string_view line, const CompiledFiles& files);
 
-// Every message of the output, in output order.
-std::vector<CompilerMessage> parseCompilerOutput(const std::vector<std::string>& lines, const CompiledFiles& files);
+// Every message of the output, in output order, appended to messages.
+void parseCompilerOutput(const KeptOutput& lines, const CompiledFiles& files, std::vector<CompilerMessage>& messages);
 
 // True when FILE, as a message prints it, is one of the compiled files.
 bool namesCompiledFile(std::string_view file, const CompiledFiles& files);

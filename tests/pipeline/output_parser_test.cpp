@@ -1,4 +1,4 @@
-#include "common/line_splitter.h"
+#include "common/kept_output.h"
 #include "pipeline/output_parser.h"
 
 #include "common/log_line.h"
@@ -65,36 +65,18 @@ TEST(OutputParser, FileNamesWithColonsAndBlanks) {
 }
 
 TEST(OutputParser, WholeOutputKeepsOrder) {
-    const std::vector<std::string> lines = {
-        "/zx/src/temp.bas:2: error: Unexpected end of line",
-        "/zx/src/temp.bas:3: warning: [W100] Using default implicit type 'float' for 'a'",
-        "sub/inc.bas:2: error: Unexpected end of line",
-        "/zx/src/temp.bas:2: warning: again",
-    };
-    const auto messages = parseCompilerOutput(lines, kFiles);
+    KeptOutput lines;
+    lines.feed("/zx/src/temp.bas:2: error: Unexpected end of line\n"
+               "/zx/src/temp.bas:3: warning: [W100] Using default implicit type 'float' for 'a'\n"
+               "sub/inc.bas:2: error: Unexpected end of line\n"
+               "/zx/src/temp.bas:2: warning: again");
+    lines.finish();
+    std::vector<CompilerMessage> messages;
+    parseCompilerOutput(lines, kFiles, messages);
     ASSERT_EQ(messages.size(), 3u);
     EXPECT_EQ(messages[0].line, 1);
     EXPECT_EQ(messages[1].line, 2);
     EXPECT_EQ(messages[2].text, "Warning: again");
-}
-
-TEST(LineSplitter, EndsOfEveryKindAcrossPieces) {
-    LineSplitter s;
-    std::vector<std::string> lines;
-    s.feed("one\ntwo\r\nthr", lines);
-    s.feed("ee\r", lines);
-    s.feed("\nfour\rfive\n\nsix", lines);
-    EXPECT_EQ(lines, (std::vector<std::string>{"one", "two", "three", "four", "five", ""}));
-    s.finish(lines);
-    EXPECT_EQ(lines.back(), "six") << "the unterminated rest at the end";
-    s.finish(lines);
-    EXPECT_EQ(lines.size(), 7u);
-
-    LineSplitter split;
-    std::vector<std::string> out;
-    for (const char c : std::string("a\r\nb\r\r\nc\n"))
-        split.feed(std::string_view(&c, 1), out);
-    EXPECT_EQ(out, (std::vector<std::string>{"a", "b", "", "c"})) << "one byte at a time";
 }
 
 }  // namespace

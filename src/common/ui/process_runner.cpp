@@ -25,9 +25,8 @@ ProcessRunner::~ProcessRunner() {
 void ProcessRunner::start(const std::string& program, const std::vector<std::string>& arguments,
                         const std::string& workingFolder) {
     if (running_) return;
-    out_ = Stream{};
-    out_.dropEmpty = true;
-    err_ = Stream{};
+    out_ = KeptOutput({.dropEmpty = true});
+    err_ = KeptOutput();
     stopRequested_ = false;
     running_ = true;
 
@@ -66,42 +65,33 @@ void ProcessRunner::stop() {
     process_->kill();
 }
 
-void ProcessRunner::keep(Stream& stream, bool standardError, std::vector<std::string>& fresh) {
-    const bool announce = isSignalConnected(QMetaMethod::fromSignal(&ProcessRunner::lineRead));
-    for (std::string& line : fresh) {
-        if (stream.dropEmpty && line.empty()) continue;
-        if (announce) emit lineRead(standardError, QByteArray(line.data(), static_cast<qsizetype>(line.size())));
-        if (stream.truncated) continue;
-        if (stream.keptBytes + line.size() > kMaxKeptBytes) {
-            stream.truncated = true;
-            stream.lines.push_back("(further output of the program not shown)");
-            continue;
-        }
-        stream.keptBytes += line.size() + 1;
-        stream.lines.push_back(std::move(line));
+void ProcessRunner::announce(const KeptOutput& stream, bool standardError, std::size_t fresh) {
+    if (fresh == 0 || !isSignalConnected(QMetaMethod::fromSignal(&ProcessRunner::lineRead))) return;
+    for (std::size_t i = stream.size() - fresh; i < stream.size(); ++i) {
+        const std::string_view line = stream.line(i);
+        emit lineRead(standardError, QByteArray(line.data(), static_cast<qsizetype>(line.size())));
     }
-    fresh.clear();
 }
 
 void ProcessRunner::readStream(QProcess::ProcessChannel channel) {
     if (!process_) return;
     const bool standardError = channel == QProcess::StandardError;
-    Stream& stream = standardError ? err_ : out_;
-    const QByteArray bytes = standardError ? process_->readAllStandardError() : process_->readAllStandardOutput();
-    std::vector<std::string> fresh;
-    stream.splitter.feed(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), fresh);
-    keep(stream, standardError, fresh);
+    KeptOutput& stream = standardError ? err_ : out_;
+    // Read in bounded pieces, so a flood never sits whole in one buffer.
+    process_->setReadChannel(channel);
+    char piece[1 << 16];
+    for (;;) {
+        const qint64 n = process_->read(piece, sizeof piece);
+        if (n <= 0) break;
+        announce(stream, standardError, stream.feed(std::string_view(piece, static_cast<std::size_t>(n))));
+    }
 }
 
 void ProcessRunner::onFinished(int exitCode, QProcess::ExitStatus status) {
     readStream(QProcess::StandardOutput);
     readStream(QProcess::StandardError);
-    for (const bool standardError : {false, true}) {
-        Stream& stream = standardError ? err_ : out_;
-        std::vector<std::string> rest;
-        stream.splitter.finish(rest);
-        keep(stream, standardError, rest);
-    }
+    announce(out_, false, out_.finish());
+    announce(err_, true, err_.finish());
     if (stopRequested_) end(Outcome::Stopped, -1);
     else if (status == QProcess::CrashExit) end(Outcome::Crashed, -1);
     else end(Outcome::Exited, exitCode);

@@ -1,5 +1,5 @@
 #pragma once
-#include "common/line_splitter.h"
+#include "common/kept_output.h"
 #include "common/process_outcome.h"
 
 #include <QObject>
@@ -19,10 +19,6 @@ class ProcessRunner : public QObject {
 public:
     using Outcome = ProcessOutcome;
 
-    // Text kept per stream; beyond it lines are dropped and one note added,
-    // so a runaway compiler cannot exhaust memory.
-    static constexpr std::size_t kMaxKeptBytes = 64u * 1024 * 1024;
-
     explicit ProcessRunner(QObject* parent = nullptr);
     ~ProcessRunner() override;
 
@@ -40,9 +36,10 @@ public:
     void stop();
     bool isRunning() const { return running_; }
 
-    // Standard output lines (empty ones left out) and standard error lines.
-    const std::vector<std::string>& outputLines() const { return out_.lines; }
-    const std::vector<std::string>& errorLines() const { return err_.lines; }
+    // Standard output lines (empty ones left out) and standard error lines,
+    // as far as they fit their memory budget.
+    const KeptOutput& outputLines() const { return out_; }
+    const KeptOutput& errorLines() const { return err_; }
 
 signals:
     // Each line as it arrives.
@@ -50,23 +47,15 @@ signals:
     void finished(quillo::ProcessOutcome outcome, int exitCode);
 
 private:
-    struct Stream {
-        LineSplitter splitter;
-        std::vector<std::string> lines;
-        std::size_t keptBytes = 0;
-        bool truncated = false;
-        bool dropEmpty = false;
-    };
-
     void readStream(QProcess::ProcessChannel channel);
-    void keep(Stream& stream, bool standardError, std::vector<std::string>& fresh);
+    void announce(const KeptOutput& stream, bool standardError, std::size_t fresh);
     void onFinished(int exitCode, QProcess::ExitStatus status);
     void onError(QProcess::ProcessError error);
     void end(Outcome outcome, int exitCode);
 
     QProcess* process_ = nullptr;
-    Stream out_;
-    Stream err_;
+    KeptOutput out_;
+    KeptOutput err_;
     bool running_ = false;
     bool stopRequested_ = false;
     bool detached_ = false;

@@ -31,8 +31,8 @@ private slots:
         QCOMPARE(finished.first().at(0).value<Outcome>(), Outcome::Exited);
         QCOMPARE(finished.first().at(1).toInt(), 3);
         // Empty standard-output lines are dropped; standard error keeps them.
-        QCOMPARE(runner.outputLines(), (std::vector<std::string>{"one", "two", "three"}));
-        QCOMPARE(runner.errorLines(), (std::vector<std::string>{"e1", "", "e2"}));
+        QCOMPARE(runner.outputLines().lines(), (std::vector<std::string>{"one", "two", "three"}));
+        QCOMPARE(runner.errorLines().lines(), (std::vector<std::string>{"e1", "", "e2"}));
         QCOMPARE(lines.count(), 6);
     }
 
@@ -41,7 +41,7 @@ private slots:
         QSignalSpy finished(&runner, &ProcessRunner::finished);
         runner.start("sh", {"-c", "pwd; printf '%s\\n' \"$1\"", "sh", "a \"quoted\" arg"}, "/usr/share");
         waitFor(runner, finished);
-        QCOMPARE(runner.outputLines(), (std::vector<std::string>{"/usr/share", "a \"quoted\" arg"}));
+        QCOMPARE(runner.outputLines().lines(), (std::vector<std::string>{"/usr/share", "a \"quoted\" arg"}));
     }
 
     void aProgramThatCannotStartReportsAfterStartReturns() {

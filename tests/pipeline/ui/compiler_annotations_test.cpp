@@ -6,6 +6,8 @@
 #include "editor/ui/source_editor.h"
 #include "ui_test_support.h"
 
+#include "common/kept_output.h"
+
 #include <QDir>
 #include <QTest>
 
@@ -25,7 +27,11 @@ public:
         for (int i = 0; i < 20; ++i) text += "10 PRINT " + std::to_string(i) + "\n";
         editor_.setTextBytes(text);
         clearCompilerMarks(editor_);
-        first = applyCompilerMessages(editor_, parseCompilerOutput(output, kFiles), annotations);
+        KeptOutput lines;
+        for (const std::string& line : output) lines.feed(line + "\n");
+        std::vector<CompilerMessage> messages;
+        parseCompilerOutput(lines, kFiles, messages);
+        first = applyCompilerMessages(editor_, messages, annotations);
     }
     int marker(int line) { return static_cast<int>(editor_.send(sci::SCI_MARKERGET, static_cast<std::uintptr_t>(line))); }
     std::string text(int line) { return annotationText(editor_, line); }
