@@ -3,6 +3,7 @@
 #include "editor/word_table.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace quillo {
 
@@ -79,19 +80,22 @@ std::optional<SubFunctionEntry> parseRoutineLine(std::string_view line) {
 }
 
 std::vector<SubFunctionEntry> scanRoutines(std::string_view text) {
-    std::vector<SubFunctionEntry> routines;
+    // Keyed by the lower-case name: one look-up a line keeps the scan linear
+    // in the number of routines, and the keys are made once for the sort.
+    std::vector<std::pair<std::string, SubFunctionEntry>> routines;
+    std::unordered_set<std::string> seen;
     forEachLine(text, [&](std::string_view line, int) {
         std::optional<SubFunctionEntry> entry = parseRoutineLine(line);
         if (!entry) return;
-        const std::string key = toLowerAscii(entry->name);
-        const bool known = std::any_of(routines.begin(), routines.end(),
-                                       [&](const SubFunctionEntry& r) { return toLowerAscii(r.name) == key; });
-        if (!known) routines.push_back(std::move(*entry));
+        std::string key = toLowerAscii(entry->name);
+        if (seen.insert(key).second) routines.emplace_back(std::move(key), std::move(*entry));
     });
-    std::stable_sort(routines.begin(), routines.end(), [](const SubFunctionEntry& a, const SubFunctionEntry& b) {
-        return toLowerAscii(a.name) < toLowerAscii(b.name);
-    });
-    return routines;
+    std::stable_sort(routines.begin(), routines.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<SubFunctionEntry> sorted;
+    sorted.reserve(routines.size());
+    for (auto& [key, entry] : routines) sorted.push_back(std::move(entry));
+    return sorted;
 }
 
 int findRoutineLine(std::string_view text, std::string_view name) {
