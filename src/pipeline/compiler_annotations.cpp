@@ -3,6 +3,8 @@
 
 #include "common/sci_constants.h"
 
+#include <unordered_map>
+
 namespace quillo {
 
 using namespace sci;
@@ -11,16 +13,13 @@ namespace {
 
 std::uintptr_t lineArg(int line) { return static_cast<std::uintptr_t>(line); }
 
-void annotate(ScintillaMessages& e, const CompilerMessage& m) {
-    std::string text = annotationText(e, m.line);
-    if (!text.empty()) text += '\n';
-    text += m.text;
-    e.send(SCI_ANNOTATIONSETTEXT, lineArg(m.line), reinterpret_cast<std::intptr_t>(text.c_str()));
-    if (m.kind == CompilerMessage::Kind::Error)
-        e.send(SCI_ANNOTATIONSETSTYLE, lineArg(m.line), kErrorAnnotationStyle);
-    else if (e.send(SCI_ANNOTATIONGETSTYLE, lineArg(m.line)) != kErrorAnnotationStyle)
-        e.send(SCI_ANNOTATIONSETSTYLE, lineArg(m.line), kWarningAnnotationStyle);
-}
+// Everything one line gets from a build, gathered before the editor is told,
+// so each line's annotation is set once however many messages it has.
+struct LineMarks {
+    std::string text;
+    bool error = false;
+    bool warning = false;
+};
 
 }  // namespace
 
@@ -46,16 +45,35 @@ std::string annotationText(ScintillaMessages& e, int line) {
 }
 
 int applyCompilerMessages(ScintillaMessages& e, const std::vector<CompilerMessage>& messages, bool annotations) {
-    int first = -1;
-    e.send(SCI_ANNOTATIONSETSTYLEOFFSET, 0);
+    std::unordered_map<int, LineMarks> marks;
+    std::vector<int> lines;  // in the order their first message came
     for (const CompilerMessage& m : messages) {
         if (m.line < 0) continue;
-        const bool error = m.kind == CompilerMessage::Kind::Error;
-        e.send(SCI_ENSUREVISIBLE, lineArg(m.line));
-        e.send(SCI_MARKERADD, lineArg(m.line), error ? marker::Error : marker::Warning);
-        if (annotations) annotate(e, m);
-        if (first < 0) first = m.line;
+        auto [at, fresh] = marks.try_emplace(m.line);
+        LineMarks& line = at->second;
+        if (fresh) {
+            lines.push_back(m.line);
+            if (annotations) line.text = annotationText(e, m.line);
+        }
+        if (m.kind == CompilerMessage::Kind::Error) line.error = true;
+        else line.warning = true;
+        if (annotations) {
+            if (!line.text.empty()) line.text += '\n';
+            line.text += m.text;
+        }
     }
+    e.send(SCI_ANNOTATIONSETSTYLEOFFSET, 0);
+    for (const int number : lines) {
+        const LineMarks& line = marks[number];
+        e.send(SCI_ENSUREVISIBLE, lineArg(number));
+        if (line.error) e.send(SCI_MARKERADD, lineArg(number), marker::Error);
+        if (line.warning) e.send(SCI_MARKERADD, lineArg(number), marker::Warning);
+        if (!annotations) continue;
+        e.send(SCI_ANNOTATIONSETTEXT, lineArg(number), reinterpret_cast<std::intptr_t>(line.text.c_str()));
+        // An error's style wins over a warning's on a shared line.
+        e.send(SCI_ANNOTATIONSETSTYLE, lineArg(number), line.error ? kErrorAnnotationStyle : kWarningAnnotationStyle);
+    }
+    const int first = lines.empty() ? -1 : lines.front();
     if (first >= 0) {
         e.send(SCI_ENSUREVISIBLE, lineArg(first));
         e.send(SCI_GOTOLINE, lineArg(first));

@@ -27,6 +27,10 @@ public:
         for (int i = 0; i < 20; ++i) text += "10 PRINT " + std::to_string(i) + "\n";
         editor_.setTextBytes(text);
         clearCompilerMarks(editor_);
+        QObject::connect(&editor_, &QsciScintillaBase::SCN_MODIFIED, &editor_,
+                         [this](int, int type, const char*, int, int, int, int, int, int, int) {
+                             if (type & sci::SC_MOD_CHANGEANNOTATION) ++annotationChanges;
+                         });
         KeptOutput lines;
         for (const std::string& line : output) lines.feed(line + "\n");
         std::vector<CompilerMessage> messages;
@@ -45,6 +49,7 @@ public:
     int visibility() { return static_cast<int>(editor_.send(sci::SCI_ANNOTATIONGETVISIBLE)); }
     SourceEditor& editor() { return editor_; }
     int first = -2;
+    int annotationChanges = 0;
 
 private:
     Settings settings_;
@@ -95,6 +100,20 @@ private slots:
         QCOMPARE(m.text(8), std::string("Error: one\nError: three"));
         QCOMPARE(m.first, 8);
         QCOMPARE(m.caretLine(), 8);
+    }
+
+    void manyMessagesOnOneLineSetItsAnnotationOnce() {
+        std::vector<std::string> output;
+        std::string expected;
+        for (int i = 0; i < 2000; ++i) {
+            output.push_back("temp.bas:5: warning: number " + std::to_string(i));
+            expected += (i ? "\nWarning: number " : "Warning: number ") + std::to_string(i);
+        }
+        output.push_back("temp.bas:6: error: next");
+        Marked m(output);
+        QCOMPARE(m.text(4), expected);
+        QCOMPARE(m.annotationChanges, 4);  // text and style, once each for each of the two lines
+        QCOMPARE(m.marker(4), kWarning);
     }
 
     void messageCutAtItsNextColon() {
