@@ -107,9 +107,10 @@ private slots:
         std::string expected;
         for (int i = 0; i < 2000; ++i) {
             output.push_back("temp.bas:5: warning: number " + std::to_string(i));
-            expected += (i ? "\nWarning: number " : "Warning: number ") + std::to_string(i);
+            if (i > 0) expected += '\n';
+            expected += output.back().substr(output.back().find("warning: ") + 9).insert(0, "Warning: ");
         }
-        output.push_back("temp.bas:6: error: next");
+        output.emplace_back("temp.bas:6: error: next");
         Marked m(output);
         QCOMPARE(m.text(4), expected);
         QCOMPARE(m.annotationChanges, 4);  // text and style, once each for each of the two lines
