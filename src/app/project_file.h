@@ -36,8 +36,10 @@ Status writeProjectFile(const std::string& cfgPath, const Document& doc, const P
 
 // Sets every stored option of doc from the file's bytes, with the read
 // defaults for missing keys; name, folder and the unstored fields are kept.
-// doc.caretPos is set too and repeated in the returned state.
-ProjectEditorState parseProjectFile(std::string_view bytes, Document& doc);
+// doc.caretPos is set too and repeated in the returned state. A value
+// outside its key's legal range is clamped into it, and a line saying so
+// (naming the key) goes to problems when given.
+ProjectEditorState parseProjectFile(std::string_view bytes, Document& doc, std::vector<std::string>* problems = nullptr);
 // Project files are a few KB; anything above this is not one of ours.
 inline constexpr std::size_t kMaxProjectFileSize = 1 << 20;
 
@@ -45,6 +47,7 @@ inline constexpr std::size_t kMaxProjectFileSize = 1 << 20;
 // exists but cannot be read (no permission, too large, not a regular file)
 // is an error: doc then holds the read defaults, which must not be used to
 // build nor be written over the file.
-Result<ProjectEditorState> readProjectFile(const std::string& cfgPath, Document& doc);
+Result<ProjectEditorState> readProjectFile(const std::string& cfgPath, Document& doc,
+                                           std::vector<std::string>* problems = nullptr);
 
 }  // namespace quillo

@@ -16,7 +16,8 @@ Result<LoadedSource> loadSourceBundle(const std::string& path, Document base) {
     bundle.document.folder = folderOf(path);
     bundle.document.caretPos = 0;
     loaded.projectFilePath = projectFilePath(path);
-    if (Result<ProjectEditorState> editor = readProjectFile(loaded.projectFilePath, bundle.document); editor)
+    if (Result<ProjectEditorState> editor = readProjectFile(loaded.projectFilePath, bundle.document, &loaded.projectProblems);
+        editor)
         bundle.editor = std::move(*editor);
     else
         loaded.projectFile = editor.error();

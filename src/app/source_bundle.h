@@ -31,6 +31,8 @@ struct LoadedSource {
     // which must not be built with.
     std::string projectFilePath;
     Status projectFile;
+    // Values of the project file that were out of range and were clamped.
+    std::vector<std::string> projectProblems;
 };
 
 // Reads the source at path (refusing one above kMaxSourceSize), names the

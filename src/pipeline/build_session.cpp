@@ -219,6 +219,8 @@ void BuildSession::placeAndWriteTape() {
     TapeOutcome tape = writeTape(doc_, paths_, binaries_, host_.memoryImage(), host_.regionMap());
     report_.tapePath = tape.tapePath;
     report_.tapeWritten = tape.written;
+    // Running would load the previous build's tape.
+    if (writesTape(doc_.outputType) && !tape.written) report_.runnable = false;
     for (const std::string& line : tape.placed.log) log(line);
     for (const UserMessage& m : tape.placed.messages) host_.showMessage(m);
     host_.document().freeMemory = report_.freeBytes;

@@ -50,7 +50,11 @@ PlacedBuild placeBuild(const Document& doc, const std::string& compiledFile, con
 
     noteRegion(placed, map.registerRegion(doc.prgStart, 0, static_cast<std::int32_t>(code->size()),
                                           RegionType::Compilat));
-    noteRegion(placed, map.registerRegion(65535 - doc.heapsize, 0, doc.heapsize, RegionType::Heap));
+    // In 64 bits: a heap size from a hand-edited file must not overflow.
+    const std::int64_t heapStart = 65535 - std::int64_t{doc.heapsize};
+    noteRegion(placed, doc.heapsize < 0 || heapStart < 0
+                           ? RegionStatus::OutOfRange
+                           : map.registerRegion(static_cast<std::int32_t>(heapStart), 0, doc.heapsize, RegionType::Heap));
 
     ImageLoadResult loaded = loadBinariesIntoImage(list, image, map);
     placed.bankMask = loaded.bankMask;
@@ -78,7 +82,6 @@ AddressRange mainBlockRange(std::int32_t codeStart, std::int32_t codeEnd, const 
     }
     range.start = std::clamp(range.start, 0, kMemoryTop);
     range.end = std::clamp(range.end, range.start, kMemoryTop);
-    range.end = std::min<std::int32_t>(range.end, range.start + static_cast<std::int32_t>(tap::kMaxBlockData));
     return range;
 }
 
@@ -117,6 +120,15 @@ TapeOutcome writeTape(const Document& doc, const BuildPaths& paths, const Binary
     if (!outcome.placed.placed || !writesTape(doc.outputType)) return outcome;
     const TapeFormat format = doc.outputType == 2 ? TapeFormat::Tzx : TapeFormat::Tap;
     outcome.tapePath = paths.outputBase + std::string(outputKind(doc.outputType).tapeExtension);
+    // A block cut to fit the tape would load a program with a piece missing.
+    const AddressRange main = mainBlockRange(outcome.placed.codeStart, outcome.placed.codeEnd, list);
+    if (static_cast<std::size_t>(main.end - main.start) > tap::kMaxBlockData) {
+        outcome.placed.log.push_back("FAIL: the Main block from " + std::to_string(main.start) + " to " +
+                                     std::to_string(main.end - 1) + " is " + std::to_string(main.end - main.start) +
+                                     " bytes long, more than the " + std::to_string(tap::kMaxBlockData) +
+                                     " bytes a tape block can hold; no tape written");
+        return outcome;
+    }
     const Status written = writeFileAtomic(outcome.tapePath, tapeImage(format, doc, outcome.placed, list, image));
     outcome.written = written.ok();
     if (!written)

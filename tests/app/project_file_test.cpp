@@ -197,8 +197,8 @@ TEST(ProjectFile, GarbageLinesAndNonNumbersReadSafely) {
     EXPECT_EQ(doc.heapsize, 0) << "a value that is not a number reads as 0";
     EXPECT_EQ(doc.outputType, 3);
     EXPECT_EQ(doc.usedEmulator, 3);
-    EXPECT_EQ(editor.scrollBarWidth, 0);
-    EXPECT_EQ(doc.extLevels, static_cast<std::int16_t>(70000)) << "stored into the field's width";
+    EXPECT_EQ(editor.scrollBarWidth, 1) << "clamped to the smallest width";
+    EXPECT_EQ(doc.extLevels, 255) << "clamped to its range";
     EXPECT_EQ(editor.closedFolds, (std::vector<std::int32_t>{10, 20, 30}))
         << "lower case reads, a garbage entry and the short tail are skipped";
     EXPECT_EQ(editor.bookmarks, (std::vector<std::int32_t>{7})) << "entries beyond the line range are skipped";
@@ -225,6 +225,25 @@ TEST(LineList, EncodesAscendingUpperCaseEightDigitEntries) {
     EXPECT_EQ(decodeLineList("0000000"), std::vector<std::int32_t>{});
     EXPECT_EQ(decodeLineList("0000000G00000001"), (std::vector<std::int32_t>{1}));
     EXPECT_EQ(decodeLineList("-0000001+0000001"), std::vector<std::int32_t>{}) << "signs are not hex digits";
+}
+
+TEST(ProjectFile, OutOfRangeValuesAreClampedAndNamed) {
+    Document doc;
+    std::vector<std::string> problems;
+    parseProjectFile("[Configuration]\r\nHeapsize = -2147483648\r\nPrgStart = 99999999999999999999\r\n"
+                     "ArrayBase = 1000\r\nOutputType = 7\r\nUsedEmulator = 4\r\nInclLdr = 2\r\n"
+                     "ScrollBarWidth = 0\r\n",
+                     doc, &problems);
+    EXPECT_EQ(doc.heapsize, 0);
+    EXPECT_EQ(doc.prgStart, 65535) << "a long number saturates rather than wrapping into range";
+    EXPECT_EQ(doc.arrayBase, 999);
+    EXPECT_EQ(doc.outputType, 3);
+    EXPECT_EQ(doc.usedEmulator, 4);
+    EXPECT_EQ(doc.inclLdr, 1);
+    ASSERT_EQ(problems.size(), 6u);
+    EXPECT_EQ(problems[0], "PrgStart = 99999999999999999999 is outside 0..65535; 65535 is used");
+    EXPECT_EQ(problems[2], "Heapsize = -2147483648 is outside 0..65535; 0 is used");
+    EXPECT_EQ(problems[5], "ScrollBarWidth = 0 is outside 1..2147483647; 1 is used");
 }
 
 }  // namespace

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -306,6 +308,34 @@ TEST_F(Tapes, MissingOrOversizedCodeStopsEverything) {
     EXPECT_EQ(map->at(65000), RegionType::Free);
 }
 
+TEST_F(Tapes, AMainBlockTooLongForATapeFailsTheBuild) {
+    Document d = projectFor(tapeCase("unused"), dir);
+    d.prgStart = 24000;
+    dir.write("game.bin", pattern(100, 1));
+    // A binary at the top of memory widens "Main" to 41,536 bytes: fine.
+    TapeOutcome outcome = writeTape(d, buildPaths(d, "bas"), {record("x", 65000, 536, 0)}, *image, *map);
+    EXPECT_TRUE(outcome.written);
+    // From 1 to the top it would need 65,535 bytes of block data.
+    map->clear();
+    outcome = writeTape(d, buildPaths(d, "bas"), {record("x", 1, 10, 0), record("y", 65000, 536, 0)}, *image, *map);
+    EXPECT_FALSE(outcome.written);
+    ASSERT_FALSE(outcome.placed.log.empty());
+    EXPECT_EQ(outcome.placed.log.back(), "FAIL: the Main block from 1 to 65535 is 65535 bytes long, more than the "
+                                         "65533 bytes a tape block can hold; no tape written");
+}
+
+TEST_F(Tapes, AHeapSizeOutsideMemoryIsRefusedNotWrapped) {
+    Document d = projectFor(tapeCase("unused"), dir);
+    dir.write("game.bin", pattern(100, 1));
+    for (const std::int32_t heap : {std::numeric_limits<std::int32_t>::min(), -1, 65536 + 10}) {
+        d.heapsize = heap;
+        map->clear();
+        const TapeOutcome outcome = writeTape(d, buildPaths(d, "bas"), {}, *image, *map);
+        EXPECT_TRUE(outcome.placed.placed) << heap;
+        EXPECT_EQ(outcome.placed.messages.size(), 1u) << "one region warning for " << heap;
+    }
+}
+
 TEST(MainBlockRange, WideningRules) {
     EXPECT_EQ(mainBlockRange(32768, 32868, {}), (AddressRange{32768, 32868}));
     EXPECT_EQ(mainBlockRange(32768, 32868, {record("x", 49152, 256, 1)}), (AddressRange{32768, 32868}))
@@ -314,7 +344,7 @@ TEST(MainBlockRange, WideningRules) {
         << "a binary ending at the top of memory stays in the block";
     EXPECT_EQ(mainBlockRange(20000, 20100, {record("x", 21000, 10, 0)}), (AddressRange{20000, 24000}))
         << "the high end starts at 24000 as in the bank range";
-    EXPECT_EQ(mainBlockRange(0, 10, {record("x", 0, 65536, 0)}).end, static_cast<std::int32_t>(tap::kMaxBlockData));
+    EXPECT_EQ(mainBlockRange(0, 10, {record("x", 0, 65536, 0)}).end, 65536) << "never cut to fit a tape block";
     EXPECT_EQ(bankBlockRange({record("x", 0xC100, 0x100, 2), record("y", 0xD000, 0x10, 2)}, 2),
               (AddressRange{0xC100, 0xD010}));
     EXPECT_EQ(bankBlockRange({record("x", 0x8000, 0x100, 2)}, 2).start, 0xC000) << "kept inside the bank window";

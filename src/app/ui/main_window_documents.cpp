@@ -263,6 +263,14 @@ bool MainWindow::loadSource(const std::string& path, bool intoNewTab) {
     else reportDamagedBinaryList(loaded->binaryListPath, loaded->binaryList.error());
     if (loaded->projectFile) workspace_.fileRead(loaded->projectFilePath);
     else reportDamagedProjectFile(loaded->projectFile.error());
+    if (!loaded->projectProblems.empty()) {
+        QString lines;
+        for (const std::string& problem : loaded->projectProblems) lines += QStringLiteral("\n") + toQ(problem);
+        showMessage(this, QStringLiteral("Warning!!!"),
+                    QStringLiteral("Values of the project file %1 were out of range:%2")
+                        .arg(toQ(loaded->projectFilePath), lines),
+                    QMessageBox::Warning);
+    }
     binaryListChanged();
     ed->setSavePoint();
     settings_.set(Setting::LastDir, document(index).folder);

@@ -43,6 +43,8 @@ std::string HeadlessBuildHost::load() {
     }
     if (!loaded->binaryList) return "cannot read the binary list " + loaded->binaryList.error().message();
     if (!loaded->projectFile) return "cannot read the project file " + loaded->projectFile.error().message();
+    for (const std::string& problem : loaded->projectProblems)
+        err_ << "Warning: " << loaded->projectFilePath << ": " << problem << '\n';
     bundle_ = std::move(loaded->bundle);
     return {};
 }
