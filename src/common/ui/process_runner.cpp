@@ -3,19 +3,20 @@
 #include "common/ui/qt_text.h"
 
 #include <QMetaMethod>
+#include <QSocketNotifier>
 
 #include <csignal>
 #include <sys/prctl.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 namespace quillo {
 
 ProcessRunner::ProcessRunner(QObject* parent) : QObject(parent) {}
 
 ProcessRunner::~ProcessRunner() {
-    if (process_ && detached_) {
-        process_->disconnect(this);
-        process_->setParent(nullptr);
-    } else if (process_) {
+    if (pidFd_ >= 0) ::close(pidFd_);
+    if (process_) {
         process_->disconnect(this);
         process_->kill();
         process_->waitForFinished(1000);
@@ -35,15 +36,15 @@ void ProcessRunner::start(const std::string& program, const std::vector<std::str
         process_->disconnect(this);
         process_->deleteLater();
     }
+    process_ = nullptr;
+    QStringList args;
+    for (const std::string& a : arguments) args << toQ(a);
+    if (detached_) return startDetached(program, args, workingFolder);
+
     process_ = new QProcess(this);
-    if (detached_) {
-        process_->setProcessChannelMode(QProcess::ForwardedChannels);
-        process_->setInputChannelMode(QProcess::ForwardedInputChannel);
-    } else {
-        process_->setProcessChannelMode(QProcess::SeparateChannels);
-        // A compiler or packer never outlives us, even when we are killed.
-        process_->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
-    }
+    process_->setProcessChannelMode(QProcess::SeparateChannels);
+    // A compiler or packer never outlives us, even when we are killed.
+    process_->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
     if (!workingFolder.empty()) process_->setWorkingDirectory(toQ(workingFolder));
     connect(process_, &QProcess::readyReadStandardOutput, this,
             [this] { readStream(QProcess::StandardOutput); });
@@ -51,12 +52,51 @@ void ProcessRunner::start(const std::string& program, const std::vector<std::str
     connect(process_, &QProcess::finished, this, &ProcessRunner::onFinished);
     connect(process_, &QProcess::errorOccurred, this, &ProcessRunner::onError);
 
-    QStringList args;
-    for (const std::string& a : arguments) args << toQ(a);
-    process_->start(toQ(program), args, detached_ ? QIODevice::NotOpen : QIODevice::ReadOnly);
+    process_->start(toQ(program), args, QIODevice::ReadOnly);
+}
+
+void ProcessRunner::startDetached(const std::string& program, const QStringList& arguments,
+                                  const std::string& workingFolder) {
+    QProcess starter;
+    starter.setProgram(toQ(program));
+    starter.setArguments(arguments);
+    if (!workingFolder.empty()) starter.setWorkingDirectory(toQ(workingFolder));
+    detachedPid_ = 0;
+    if (!starter.startDetached(&detachedPid_)) {
+        QMetaObject::invokeMethod(this, [this] { end(Outcome::FailedToStart, -1); }, Qt::QueuedConnection);
+        return;
+    }
+    watchDetached();
+}
+
+// The program is not our child, so no signal tells of its end: a pidfd does
+// (readable once it has ended); a process already gone when we look has ended.
+void ProcessRunner::watchDetached() {
+    delete exitWatch_;
+    exitWatch_ = nullptr;
+    if (pidFd_ >= 0) ::close(pidFd_);
+    pidFd_ = static_cast<int>(::syscall(SYS_pidfd_open, static_cast<pid_t>(detachedPid_), 0));
+    if (pidFd_ < 0) {
+        QMetaObject::invokeMethod(this, [this] { end(Outcome::Exited, 0); }, Qt::QueuedConnection);
+        return;
+    }
+    exitWatch_ = new QSocketNotifier(pidFd_, QSocketNotifier::Read, this);
+    connect(exitWatch_, &QSocketNotifier::activated, this, [this] {
+        exitWatch_->setEnabled(false);
+        exitWatch_->deleteLater();
+        exitWatch_ = nullptr;
+        ::close(pidFd_);
+        pidFd_ = -1;
+        end(stopRequested_ ? Outcome::Stopped : Outcome::Exited, 0);
+    });
 }
 
 void ProcessRunner::stop() {
+    if (running_ && detachedPid_ > 0 && pidFd_ >= 0) {
+        stopRequested_ = true;
+        ::syscall(SYS_pidfd_send_signal, pidFd_, SIGTERM, nullptr, 0);
+        return;
+    }
     if (!running_ || !process_) return;
     stopRequested_ = true;
     // A process still starting has no pid to kill yet.

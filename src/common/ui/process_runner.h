@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QProcess>
 
+class QSocketNotifier;
+
 #include <string>
 #include <vector>
 
@@ -27,9 +29,10 @@ public:
     // follows, also when the program cannot be started.
     void start(const std::string& program, const std::vector<std::string>& arguments,
                const std::string& workingFolder);
-    // Before start(): the program's output goes to our own standard streams
-    // instead of being collected, and the program is left running when this
-    // runner is destroyed (an emulator outlives the program that started it).
+    // Before start(): the program runs detached, in a session of its own,
+    // with our standard streams; nothing is collected, and it keeps running
+    // when this runner is destroyed or we exit (an emulator outlives the
+    // program that started it). Its end is still reported, exit code 0.
     void setDetachedOutput(bool detached) { detached_ = detached; }
 
     // Kills the running process; finished(Stopped) follows.
@@ -47,6 +50,8 @@ signals:
     void finished(quillo::ProcessOutcome outcome, int exitCode);
 
 private:
+    void startDetached(const std::string& program, const QStringList& arguments, const std::string& workingFolder);
+    void watchDetached();
     void readStream(QProcess::ProcessChannel channel);
     void announce(const KeptOutput& stream, bool standardError, std::size_t fresh);
     void onFinished(int exitCode, QProcess::ExitStatus status);
@@ -59,6 +64,11 @@ private:
     bool running_ = false;
     bool stopRequested_ = false;
     bool detached_ = false;
+    // A detached program: its pid, and a descriptor that becomes readable
+    // when it ends.
+    qint64 detachedPid_ = 0;
+    int pidFd_ = -1;
+    QSocketNotifier* exitWatch_ = nullptr;
 };
 
 }  // namespace quillo

@@ -3,6 +3,8 @@
 #include "ui_test_support.h"
 
 #include <QSignalSpy>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace quillo;
@@ -72,6 +74,23 @@ private slots:
         runner.start("sh", {"-c", "kill -9 $$"}, {});
         waitFor(runner, finished);
         QCOMPARE(finished.first().at(0).value<Outcome>(), Outcome::Crashed);
+    }
+
+    void aDetachedProgramReportsItsEndAndOutlivesTheRunner() {
+        QTemporaryDir dir;
+        const QString mark = dir.filePath("alive");
+        {
+            ProcessRunner runner;
+            runner.setDetachedOutput(true);
+            QSignalSpy finished(&runner, &ProcessRunner::finished);
+            runner.start("sh", {"-c", "sleep 0.2"}, {});
+            QVERIFY(runner.isRunning());
+            waitFor(runner, finished);
+            QCOMPARE(finished.first().at(0).value<Outcome>(), Outcome::Exited);
+
+            runner.start("sh", {"-c", "sleep 1; touch \"$0\"", mark.toStdString()}, {});
+        }  // the runner goes; the program must not
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(mark), 10000);
     }
 };
 
