@@ -34,6 +34,7 @@ class MenuBuilder;
 class ProjectPanel;
 class Settings;
 struct EditorStatus;
+struct ToolCommandContext;
 struct Error;
 class SourceEditor;
 
@@ -108,6 +109,7 @@ private:
     void applyWindowColours();
     void registerCommands();
     void registerWindowCommands();
+    ToolCommandContext toolCommandContext();
     void fillRecentMenu(QMenu* menu);
     void refreshTitle();
     void goToLine();
