@@ -40,6 +40,11 @@ TapBrowserWindow::TapBrowserWindow(const QString& startFolder, QWidget* parent) 
     for (int column = 1; column < folderModel_->columnCount(); ++column) folders_->hideColumn(column);
     connect(folders_, &QTreeView::clicked, this,
             [this](const QModelIndex& index) { showFolder(folderModel_->filePath(index)); });
+    // The tree fills in the background: bring the shown folder into view
+    // again as its ancestors arrive.
+    connect(folderModel_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
+        if (folder_.startsWith(loaded)) revealFolder();
+    });
 
     fileModel_ = new QFileSystemModel(this);
     fileModel_->setFilter(QDir::Files);
@@ -57,13 +62,14 @@ TapBrowserWindow::TapBrowserWindow(const QString& startFolder, QWidget* parent) 
     blocks_->setAllColumnsShowFocus(true);
     blocks_->setHeaderLabels({QStringLiteral("File"), QStringLiteral("Type"), QStringLiteral("Start"),
                               QStringLiteral("Length")});
+    for (const auto& [column, width] : {std::pair{0, 110}, {1, 50}, {2, 70}, {3, 70}}) blocks_->setColumnWidth(column, width);
     connect(blocks_, &QTreeWidget::itemDoubleClicked, this, &QDialog::accept);
 
     auto* splitter = new QSplitter(this);
     splitter->addWidget(folders_);
     splitter->addWidget(files_);
     splitter->addWidget(blocks_);
-    splitter->setSizes({260, 200, 330});
+    splitter->setSizes({240, 190, 340});
 
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(QStringLiteral("O.K."), QDialogButtonBox::AcceptRole)->setObjectName("OK");
@@ -79,10 +85,15 @@ TapBrowserWindow::TapBrowserWindow(const QString& startFolder, QWidget* parent) 
 }
 
 void TapBrowserWindow::showFolder(const QString& folder) {
-    const QModelIndex index = folderModel_->index(folder);
+    folder_ = QDir::cleanPath(folder);
+    revealFolder();
+    files_->setRootIndex(fileModel_->setRootPath(folder_));
+}
+
+void TapBrowserWindow::revealFolder() {
+    const QModelIndex index = folderModel_->index(folder_);
     folders_->setCurrentIndex(index);
-    folders_->scrollTo(index);
-    files_->setRootIndex(fileModel_->setRootPath(folder));
+    folders_->scrollTo(index, QAbstractItemView::PositionAtCenter);
 }
 
 void TapBrowserWindow::showTape(const QString& path) {

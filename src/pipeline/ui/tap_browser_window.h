@@ -30,11 +30,14 @@ public:
     QTreeWidget* blockList() const { return blocks_; }
 
 private:
+    void revealFolder();
+
     QFileSystemModel* folderModel_ = nullptr;
     QFileSystemModel* fileModel_ = nullptr;
     QTreeView* folders_ = nullptr;
     QListView* files_ = nullptr;
     QTreeWidget* blocks_ = nullptr;
+    QString folder_;
     QString tape_;
 };
 
