@@ -2,6 +2,7 @@
 // Reading TAP tape images back: the standard headers of a tape and the data
 // block that follows one of them. Tapes come from anywhere, so every length
 // word is checked against the bytes left before it is used.
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -10,6 +11,9 @@
 #include <vector>
 
 namespace quillo {
+
+// Far above any real tape; a larger file is refused before it is read.
+inline constexpr std::uintmax_t kMaxTapeFileSize = 64u * 1024 * 1024;
 
 // One standard header (length 19, flag 0) whose data block follows it whole.
 struct TapHeaderRow {

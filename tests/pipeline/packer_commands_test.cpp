@@ -27,7 +27,9 @@ TEST(PackerCommands, BinaryCommandLines) {
     const PackerRun exo = binaryPackerRun(Packer::Exomizer, "/p/exo", "/zx/gfx.bin", "/t/");
     EXPECT_EQ(exo.arguments, (Args{"raw", "/zx/gfx.bin", "-o", "/t/gfx.bin.exo"}));
     EXPECT_EQ(exo.commandText, "\"/p/exo\" raw \"/zx/gfx.bin\"  -o \"/t/gfx.bin.exo\"");
+    EXPECT_EQ(packedSuffix(Packer::MegaLz), ".mlz");
     EXPECT_EQ(packedSuffix(Packer::ApLib), ".apl");
+    EXPECT_EQ(packedSuffix(Packer::Exomizer), ".exo");
 }
 
 TEST(PackerCommands, FailuresNameTheExitCodeOrTheError) {

@@ -1,5 +1,6 @@
 #include "pipeline/ui/interrupt_manager_window.h"
 
+#include "common/byte_view.h"
 #include "common/file_io.h"
 #include "common/paths.h"
 #include "common/ui/message_box.h"
@@ -178,8 +179,7 @@ bool InterruptManagerWindow::writePiece(const InterruptPiece& piece) {
         !askYesNo(this, QStringLiteral("File %1 Exists").arg(toQ(fileNameOf(path))),
                   QStringLiteral("Action holded because file\n%1\nalready exists, overwrite it?").arg(toQ(path))))
         return false;
-    const std::string_view bytes(reinterpret_cast<const char*>(piece.bytes.data()), piece.bytes.size());
-    if (const Status written = writeFileAtomic(path, bytes); !written) {
+    if (const Status written = writeFileAtomic(path, asText(piece.bytes)); !written) {
         showError(this, QStringLiteral("Error"), written.error());
         return false;
     }

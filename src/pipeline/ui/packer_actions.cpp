@@ -3,6 +3,7 @@
 #include "app/settings.h"
 #include "common/defb_format.h"
 #include "common/defb_parse.h"
+#include "common/byte_view.h"
 #include "common/file_io.h"
 #include "common/ui/message_box.h"
 #include "common/ui/qt_text.h"
@@ -117,8 +118,7 @@ void packBinary(const ToolCommandContext& context, PackerRunner& runner, Packer 
         },
         nullptr, false, [window, binaries, shown, original, target](const PackerResult& result) {
             if (!result.ok) return showFailure(window, result.failure);
-            const std::string_view bytes(reinterpret_cast<const char*>(result.output.data()), result.output.size());
-            if (const Status written = writeFileAtomic(target, bytes); !written)
+            if (const Status written = writeFileAtomic(target, asText(result.output)); !written)
                 return showError(window, QStringLiteral("Error"), written.error());
             BinaryList& now = binaries();
             const auto record = std::find(now.begin(), now.end(), original);

@@ -1,5 +1,6 @@
 #include "pipeline/ui/packer_runner.h"
 
+#include "common/byte_view.h"
 #include "common/file_io.h"
 #include "common/ui/qt_text.h"
 
@@ -45,8 +46,7 @@ bool PackerRunner::start(const MakeRun& makeRun, const std::vector<std::uint8_t>
         return true;
     }
     if (input) {
-        const std::string_view bytes(reinterpret_cast<const char*>(input->data()), input->size());
-        if (const Status written = writeFileAtomic(run_.inputFile, bytes); !written) {
+        if (const Status written = writeFileAtomic(run_.inputFile, asText(*input)); !written) {
             fail(written.error().message());
             return true;
         }

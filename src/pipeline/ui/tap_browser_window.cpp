@@ -19,13 +19,6 @@
 
 namespace quillo {
 
-namespace {
-
-// Far above any real tape; a larger file is refused before it is read.
-constexpr std::uintmax_t kMaxTapeSize = 64u * 1024 * 1024;
-
-}  // namespace
-
 TapBrowserWindow::TapBrowserWindow(const QString& startFolder, QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("TAP File browser"));
     resize(790, 400);
@@ -99,7 +92,7 @@ void TapBrowserWindow::revealFolder() {
 void TapBrowserWindow::showTape(const QString& path) {
     blocks_->clear();
     tape_ = path;
-    const Result<Bytes> tape = readFile(fromQ(path), kMaxTapeSize);
+    const Result<Bytes> tape = readFile(fromQ(path), kMaxTapeFileSize);
     if (!tape) {
         showError(this, QStringLiteral("Error"), tape.error());
         return;

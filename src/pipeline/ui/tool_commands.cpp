@@ -22,8 +22,6 @@ namespace quillo {
 
 namespace {
 
-constexpr std::uintmax_t kMaxTapeSize = 64u * 1024 * 1024;
-
 void importTornado(const ToolCommandContext& c) {
     SourceEditor* editor = c.editor();
     if (!editor) return;
@@ -31,7 +29,7 @@ void importTornado(const ToolCommandContext& c) {
     const std::string& start = doc.isSaved() ? doc.folder : c.settings.text(Setting::LastDir);
     const TapChoice choice = browseTap(c.window, toQ(start));
     if (choice.block < 0 || !fileExists(fromQ(choice.path))) return;
-    const Result<Bytes> tape = readFile(fromQ(choice.path), kMaxTapeSize);
+    const Result<Bytes> tape = readFile(fromQ(choice.path), kMaxTapeFileSize);
     if (!tape) return showError(c.window, QStringLiteral("Error"), tape.error());
     const auto data = readTapBlock(*tape, choice.block);
     if (!data) return;
