@@ -137,17 +137,6 @@ private slots:
         QCOMPARE(ed().textBytes(), std::string("\tDEFB\t001,002,001,002\n"));
     }
 
-    void exomizerAndApLibCommandLines() {
-        selectSource(defbLines());
-        runAndAnswer(Command::ExomizerPack);
-        QCOMPARE(recordedArgs(), QStringList({"raw", "temp.bin", "-b", "-o", "output.bin"}));
-        f->answers.clear();
-        selectSource(defbLines());
-        runAndAnswer(Command::AplibPack);
-        QCOMPARE(recordedArgs().size(), 2);
-        QVERIFY(recordedArgs()[1].endsWith("/temp.out"));
-    }
-
     void aCommentInTheSelectionIsRefused() {
         selectSource("\tDEFB\t001 ; one\n");
         runAndAnswer(Command::MegaLzPack);
@@ -202,12 +191,6 @@ private slots:
         QVERIFY(named<QPlainTextEdit>(&w(), "outputPanel")->toPlainText().contains(
             QStringLiteral("\" \"%1\" \"%2gfx.bin.apl\"").arg(gfx, folder)));
         QCOMPARE(sourceFiles(), before);
-
-        f->answers.clear();
-        manager->recordList()->setCurrentItem(manager->recordList()->topLevelItem(0));
-        runAndAnswer(Command::BinaryPackExomizer);
-        QCOMPARE(recordedArgs(), QStringList({"raw", gfx + ".apl", "-o", recorded()["cwd"].toString() + "/gfx.bin.apl.exo"}));
-        QCOMPARE(QString::fromStdString(w().state().binaries()[0].file), gfx + ".apl.exo");
     }
 
     void aFailingBinaryPackKeepsTheRecord() {
