@@ -7,6 +7,18 @@
 
 namespace quillo {
 
+// The interrupt manager's choices for a document; kept while it is open, not
+// in the project file.
+struct InterruptFields {
+    std::int32_t onAddress = 0;
+    std::int32_t offAddress = 0;
+    std::int32_t callAddress = 0;   // the user's routine
+    std::uint8_t bank = 0;          // handler bank combo index 0..5
+    std::int32_t tableAddress = 0;  // vector table, a multiple of 256
+    std::int32_t vectorValue = 0;   // the byte every vector holds, 0..255
+    std::uint8_t used = 0;          // 1 once pieces were created
+};
+
 // One open source: its name and folder plus the project options kept in its
 // project file (named after their keys there).
 struct Document {
@@ -40,6 +52,7 @@ struct Document {
     std::uint8_t usedEmulator = 0;
     std::uint8_t explicit_ = 0;
     std::uint8_t compression = 0;
+    InterruptFields interrupts;
 
     bool isSaved() const { return !folder.empty(); }
 };

@@ -34,6 +34,7 @@ class MenuBuilder;
 class ProjectPanel;
 class Settings;
 struct EditorStatus;
+struct ToolCommandContext;
 struct Error;
 class SourceEditor;
 
@@ -110,6 +111,7 @@ private:
     void applyWindowColours();
     void registerCommands();
     void registerWindowCommands();
+    ToolCommandContext toolCommandContext();
     void fillRecentMenu(QMenu* menu);
     void refreshTitle();
     void goToLine();

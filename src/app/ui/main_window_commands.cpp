@@ -11,6 +11,7 @@
 #include "app/ui/window_build_host.h"
 #include "pipeline/ui/build_pipeline.h"
 #include "pipeline/ui/memory_map_window.h"
+#include "pipeline/ui/tool_commands.h"
 #include "common/defb_format.h"
 #include "common/file_io.h"
 #include "editor/ui/editor_commands.h"
@@ -53,6 +54,31 @@ void MainWindow::registerCommands() {
                                          [this] { return showBinaryManager(); },
                                          [this] { return binaryManager_; },
                                      });
+    registerToolCommands(commands_, toolCommandContext());
+}
+
+ToolCommandContext MainWindow::toolCommandContext() {
+    return {this,
+            settings_,
+            state_.regionMap(),
+            [this] { return currentEditor(); },
+            [this]() -> Document& { return currentDocument(); },
+            [this] { sync(); },
+            [this] { return outputFilePath(currentDocument(), state_.programFolder()); },
+            [this]() -> BinaryList& { return state_.binaries(); },
+            [this] { return binaryManager_; },
+            [this] {
+                std::vector<InfoSource> open;
+                for (int i = 0; i < documentCount(); ++i)
+                    open.push_back({&document(i), reinterpret_cast<std::uintptr_t>(editor(i))});
+                return open;
+            },
+            [this] { return currentIndex(); },
+            [this](const std::string& line) { appendOutput(toQ(line)); },
+            [this](const std::string& line) { appendLog(line); },
+            [this] { return buildHost_->isBusy(); },
+            [this] { pipeline_->stop(); },
+            [this] { refreshCommandStates(); }};
 }
 
 void MainWindow::registerWindowCommands() {

@@ -42,10 +42,11 @@ public:
     void addBinaryFile();
     void removeSelected();
     void editSelected();
+    // The selected record's index, or -1.
+    int selectedIndex() const;
 
 private:
     void colourRows(QTreeWidgetItem* treeItem);
-    int selectedIndex() const;
 
     BinaryList& binaries_;
     RegionMap& map_;
