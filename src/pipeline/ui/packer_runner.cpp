@@ -13,9 +13,12 @@ namespace {
 // Far beyond the Spectrum's memory: a runaway packer cannot fill ours.
 constexpr std::uintmax_t kMaxPackerOutput = 16u * 1024 * 1024;
 
-std::string joined(const std::vector<std::string>& lines) {
+std::string joined(const KeptOutput& lines) {
     std::string text;
-    for (const std::string& line : lines) text += (text.empty() ? "" : " ") + line;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0) text += ' ';
+        text += lines.line(i);
+    }
     return text;
 }
 
