@@ -185,10 +185,12 @@ private slots:
         f->home.write("src/game.bas", "10 CLS\n");
         const QByteArray damaged("\x05\x00\x00\x00\x40\x9c", 6);  // five records promised, none there
         f->home.write("src/game.bas.bmi", damaged);
+        w().state().binaries().push_back(record("/data/earlier.bin", 40000, 10));
         f->answers.answerMessage(QMessageBox::Ok);
         QVERIFY(w().openSourceFile(f->home.file("src/game.bas")));
         QCOMPARE(f->answers.titles(), QStringList({"Error"}));
         QVERIFY(f->answers.seen().back().text.contains("game.bas.bmi"));
+        QVERIFY2(w().state().binaries().empty(), "the previous source's list must not pass for this one's");
         f->answers.answerFile(f->home.file("src/game.bas"));
         f->answers.answerMessage(QMessageBox::Yes);
         w().runCommand(Command::SaveAs);  // writes game.bas.qlo and its own .bmi
