@@ -62,9 +62,10 @@ run_fuzz() {
         "$target" -max_total_time="$seconds" -rss_limit_mb=2048 -print_final_stats=0 \
             -artifact_prefix="$work/$name-" "$corpus" 2>"$work/$name.log" || {
             tail -40 "$work/$name.log" >&2
-            echo "FAIL: $name found a problem; the input is kept in $here/tests/data/fuzz/$name/" >&2
-            mkdir -p "$here/tests/data/fuzz/$name"
-            cp "$work/$name-"* "$here/tests/data/fuzz/$name/" 2>/dev/null || true
+            local kept="$here/tests/data/fuzz/${name%_fuzz}"
+            echo "FAIL: $name found a problem; the input is kept in $kept/ for the regression test" >&2
+            mkdir -p "$kept"
+            cp "$work/$name-"* "$kept/" 2>/dev/null || true
             return 1
         }
         grep -E "^#[0-9]+ +DONE" "$work/$name.log" || tail -1 "$work/$name.log"

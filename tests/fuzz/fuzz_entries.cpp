@@ -147,7 +147,7 @@ void zx0Stream(const std::uint8_t* data, std::size_t size) {
     const std::span<const std::uint8_t> rest(data + 1, size - 1);
     const zx0::Unpacked unpacked = zx0::decompress(rest, backwards, 1 << 20);
     require(unpacked.used <= rest.size() && unpacked.bytes.size() <= (1u << 20));
-    if (rest.size() > 1024) return;
+    if (rest.empty() || rest.size() > 1024) return;  // nothing to pack: compress refuses it
     const zx0::Packed packed = zx0::compress(rest, backwards);
     require(packed.ok());
     const zx0::Unpacked again = zx0::decompress(packed.bytes, backwards);
