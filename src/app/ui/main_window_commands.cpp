@@ -14,6 +14,7 @@
 #include "common/defb_format.h"
 #include "common/file_io.h"
 #include "editor/ui/editor_commands.h"
+#include "editor/ui/editor_tool_commands.h"
 #include "editor/ui/source_editor.h"
 
 #include <QAction>
@@ -44,6 +45,14 @@ void MainWindow::registerCommands() {
             if (command == Command::ForceRefresh) refreshExplorer();
             updateStatusBar();
         });
+    registerEditorToolCommands(commands_, EditorToolContext{settings_, this, toQ(state_.helpRoot()), state_.charset(),
+                                                            [this] { return currentEditor(); },
+                                                            [this] {
+                                                                for (int i = 0; i < documentCount(); ++i)
+                                                                    editor(i)->applySettings(settings_);
+                                                                applyWindowColours();
+                                                                refreshExplorer();
+                                                            }});
     registerBuildCommands(commands_, BuildCommandContext{
                                          *pipeline_,
                                          state_.regionMap(),
