@@ -59,6 +59,25 @@ bool skippedByStyle(ScintillaMessages& editor, long pos, int flags) {
            ((flags & find_flag::ExcludeStrings) && style == basic_style::String);
 }
 
+// The editing component reports every insertion and deletion to its
+// accessibility layer, which first counts the characters in front of the
+// change: per replacement a pass over the text before it. A run of
+// replacements holds those reports back.
+class HeldTextReports {
+public:
+    explicit HeldTextReports(ScintillaMessages& editor) : editor_(editor), mask_(editor.send(SCI_GETMODEVENTMASK)) {
+        editor_.send(SCI_SETMODEVENTMASK, static_cast<std::uintptr_t>(
+                                              mask_ & ~std::intptr_t{SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT}));
+    }
+    ~HeldTextReports() { editor_.send(SCI_SETMODEVENTMASK, static_cast<std::uintptr_t>(mask_)); }
+    HeldTextReports(const HeldTextReports&) = delete;
+    HeldTextReports& operator=(const HeldTextReports&) = delete;
+
+private:
+    ScintillaMessages& editor_;
+    std::intptr_t mask_;
+};
+
 }  // namespace
 
 void SearchHistory::add(const std::string& text) {
@@ -100,6 +119,7 @@ int replaceAll(ScintillaMessages& editor, std::string_view text, std::string_vie
                int flags) {
     int count = 0;
     long pos = start;
+    const HeldTextReports held(editor);
     editor.send(SCI_BEGINUNDOACTION);
     for (long hit = findText(editor, text, pos, flags); hit >= 0; hit = findText(editor, text, pos, flags)) {
         editor.send(SCI_SETTARGETRANGE, w(hit), hit + static_cast<long>(text.size()));
