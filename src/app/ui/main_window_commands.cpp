@@ -4,6 +4,7 @@
 #include "common/ui/message_box.h"
 #include "common/ui/qt_text.h"
 #include "pipeline/ui/build_commands.h"
+#include "app/ui/conversion_commands.h"
 #include "app/ui/main_window.h"
 #include "app/ui/platform.h"
 #include "app/version.h"
@@ -53,6 +54,7 @@ void MainWindow::registerCommands() {
                                                                 applyWindowColours();
                                                                 refreshExplorer();
                                                             }});
+    registerConversionCommands(commands_, [this] { return currentEditor(); }, this);
     registerBuildCommands(commands_, BuildCommandContext{
                                          *pipeline_,
                                          state_.regionMap(),
