@@ -2,6 +2,7 @@
 
 #include "editor/find_text.h"
 #include "editor/ui/find_window.h"
+#include "editor/ui/settings_dialog.h"
 
 #include <QPointer>
 
@@ -32,6 +33,11 @@ void showFind(ToolWindows& tools) {
 void registerEditorToolCommands(CommandRegistry& registry, EditorToolContext context) {
     auto tools = std::make_shared<ToolWindows>(std::move(context));
     registry.add(Command::FindReplace, [tools] { showFind(*tools); });
+    registry.add(Command::QuilloSettings, [tools] {
+        SettingsDialog dialog(tools->context.settings, tools->context.settingsChanged, tools->context.window);
+        dialog.setObjectName(QStringLiteral("settingsDialog"));
+        dialog.exec();
+    });
 }
 
 }  // namespace quillo
