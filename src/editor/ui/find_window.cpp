@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -85,16 +86,30 @@ FindWindow::FindWindow(std::function<SourceEditor*()> currentEditor, SearchHisto
     connect(all, &QPushButton::clicked, this, &FindWindow::replaceAll);
     connect(one, &QPushButton::clicked, this, &FindWindow::replace);
     connect(next, &QPushButton::clicked, this, &FindWindow::findNext);
-    connect(text_->lineEdit(), &QLineEdit::returnPressed, this, &FindWindow::findNext);
+    // The combo box hands Enter on to its field a second time: take it first.
+    text_->lineEdit()->installEventFilter(this);
     connect(replacement_, &QLineEdit::returnPressed, this, &FindWindow::replace);
     resize(400, 200);
+}
+
+bool FindWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == text_->lineEdit() && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            findNext();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void FindWindow::open() {
     if (SourceEditor* editor = currentEditor_()) {
         const long start = static_cast<long>(editor->send(Sci::SCI_GETSELECTIONSTART));
         const long end = static_cast<long>(editor->send(Sci::SCI_GETSELECTIONEND));
-        const std::string selected = textRange(*editor, start, end);
+        std::string selected = textRange(*editor, start, end);
+        // A text to find is one line: a selection over several gives its first.
+        selected = selected.substr(0, selected.find_first_of("\r\n"));
         refillHistory();
         if (!selected.empty()) text_->setEditText(toQ(selected));
     }

@@ -33,6 +33,10 @@ public:
 
     int flags() const;
 
+protected:
+    // Enter in the text to find is "Find next".
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     bool find(SourceEditor& editor, long start);
     // The text to find, kept in the history; empty (after saying so) when
