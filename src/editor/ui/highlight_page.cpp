@@ -93,6 +93,8 @@ HighlightPage::HighlightPage(Settings& settings, std::function<void()> changed, 
     connect(setProfileButton, &QPushButton::clicked, this, &HighlightPage::setProfile);
     list_->setCurrentRow(0);
     refresh();
+    // All seventeen elements in view at once.
+    list_->setMinimumHeight(list_->sizeHintForRow(0) * list_->count() + 2 * list_->frameWidth() + 4);
 }
 
 void HighlightPage::refresh() {

@@ -22,12 +22,12 @@ IncludeHelperWindow::IncludeHelperWindow(std::function<SourceEditor*()> currentE
     auto* grid = new QGridLayout(this);
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("libraryList"));
-    list_->setFixedWidth(110);
     for (const IncludeLibrary& library : includeLibraries()) list_->addItem(QString::fromLatin1(library.name));
     page_ = new QTextBrowser(this);
     page_->setObjectName(QStringLiteral("libraryPage"));
     auto* include = new QPushButton(QStringLiteral("Include Library in source"), this);
     include->setAutoDefault(false);
+    list_->setFixedWidth(include->sizeHint().width());
     grid->addWidget(list_, 0, 0);
     grid->addWidget(page_, 0, 1, 2, 1);
     grid->addWidget(include, 1, 0);

@@ -190,13 +190,19 @@ QWidget* SettingsDialog::pathField(const SettingControl& control) {
     });
     row->addWidget(edit, 1);
     row->addWidget(choose);
+    auto* web = new QPushButton(QStringLiteral("Web"), cell);
+    web->setAutoDefault(false);
+    row->addWidget(web);
     if (*control.webAddress) {
-        auto* web = new QPushButton(QStringLiteral("Web"), cell);
-        web->setAutoDefault(false);
         web->setToolTip(latin(control.webTooltip));
         const QUrl address(latin(control.webAddress));
         connect(web, &QPushButton::clicked, this, [address] { QDesktopServices::openUrl(address); });
-        row->addWidget(web);
+    } else {
+        // Kept as room, so the fields of a page line up.
+        QSizePolicy room = web->sizePolicy();
+        room.setRetainSizeWhenHidden(true);
+        web->setSizePolicy(room);
+        web->hide();
     }
     return cell;
 }
