@@ -50,7 +50,7 @@ constexpr auto kMenuBar = std::to_array<MenuLine>({
     item(1, "Undo", C::Undo),
     item(1, "Redo", C::Redo),
     separator(1),
-    keyed(1, "Find and replace", C::FindReplace, "F3", "F3"),
+    keyed(1, "Find and replace", C::FindReplace, "F3|Ctrl+F", "F3"),
     item(1, "Cut", C::Cut),
     item(1, "Copy", C::Copy),
     item(1, "Paste", C::Paste),

@@ -194,6 +194,14 @@ inline constexpr int ANNOTATION_BOXED = 2;
 inline constexpr int SC_CURSORNORMAL = -1;
 inline constexpr int SC_CURSORWAIT = 4;
 
+// Searching and replacing in place.
+inline constexpr int SCI_GETRANGEPOINTER = 2643;
+inline constexpr int SCI_SETTARGETRANGE = 2686;
+inline constexpr int SCI_REPLACETARGET = 2194;
+inline constexpr int SCI_REPLACESEL = 2170;
+inline constexpr int SCI_GETTEXTLENGTH = 2183;
+inline constexpr int SCI_GETSTYLEAT = 2010;
+
 // Scintilla's Sci_TextRange for SCI_GETTEXTRANGE.
 struct Sci_TextRange {
     struct {

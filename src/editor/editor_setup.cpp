@@ -45,8 +45,10 @@ void foldMarginLook(ScintillaMessages& e, const Settings& s) {
     e.send(SCI_SETFOLDMARGINHICOLOUR, 1, s.integer(Setting::FoldFGCol));
 }
 
+// A bold key is passed on shifted into the flags' bold bit, so only its bit 0
+// is bold: the dark profile's library style value 4 shows plain.
 int fontFlags(const Settings& s, const EditorStyle& style) {
-    return (style.bold && s.flag(*style.bold) ? font_flag::Bold : 0) |
+    return (style.bold && (s.integer(*style.bold) & 1) ? font_flag::Bold : 0) |
            (style.italic && s.flag(*style.italic) ? font_flag::Italic : 0);
 }
 

@@ -20,7 +20,7 @@ constexpr std::array<EditorStyle, 17> kEditorStyles = {{
     {"Editing Cursor", R::CaretLine, -1, S::EditLineBG, S::EditLineFG, S::EditBold, S::EditItalic, S::FontEdit},
     {"Variable Types", R::Token, st::DataType, S::TypesBG, S::TypesFG, S::TypesBold, S::TypesItalic, S::FontTypes,
      true},
-    {"Comments", R::Token, st::Comment, S::ComBG, S::ComFG, S::ComBold, S::ComItalic, S::FontComment},
+    {"Comments (REM, ')", R::Token, st::Comment, S::ComBG, S::ComFG, S::ComBold, S::ComItalic, S::FontComment},
     {"Numbers", R::Token, st::Number, S::NumbBG, S::NumbFG, S::NumbBold, S::NumbItalic, S::FontNumb},
     {"BASIC Keywords", R::Token, st::Keyword, S::BasBG, S::BasFG, S::BasBold, S::basItalic, S::FontBas, true},
     {"Strings", R::Token, st::String, S::StrBG, S::StrFG, S::StrBold, S::StrItalic, S::FontStr},

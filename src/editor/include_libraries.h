@@ -12,7 +12,9 @@ struct IncludeLibrary {
 };
 
 // In list order. Page names are file names of the help folder, kept exactly
-// (including "Help_Lib_Crslin.html").
+// (including "Help_Lib_Crslin.html"). Include lines name the library files
+// as the compiler finds them on a case-sensitive file system: lower case,
+// and string.bas for UCase, which moved there from ucase.bas.
 std::span<const IncludeLibrary> includeLibraries();
 
 }  // namespace quillo

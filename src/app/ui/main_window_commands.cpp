@@ -4,6 +4,7 @@
 #include "common/ui/message_box.h"
 #include "common/ui/qt_text.h"
 #include "pipeline/ui/build_commands.h"
+#include "app/ui/conversion_commands.h"
 #include "app/ui/main_window.h"
 #include "app/ui/platform.h"
 #include "app/version.h"
@@ -15,6 +16,7 @@
 #include "common/defb_format.h"
 #include "common/file_io.h"
 #include "editor/ui/editor_commands.h"
+#include "editor/ui/editor_tool_commands.h"
 #include "editor/ui/source_editor.h"
 
 #include <QAction>
@@ -45,6 +47,15 @@ void MainWindow::registerCommands() {
             if (command == Command::ForceRefresh) refreshExplorer();
             updateStatusBar();
         });
+    registerEditorToolCommands(commands_, EditorToolContext{settings_, this, toQ(state_.helpRoot()), state_.charset(),
+                                                            [this] { return currentEditor(); },
+                                                            [this] {
+                                                                for (int i = 0; i < documentCount(); ++i)
+                                                                    editor(i)->applySettings(settings_);
+                                                                applyWindowColours();
+                                                                refreshExplorer();
+                                                            }});
+    registerConversionCommands(commands_, [this] { return currentEditor(); }, this);
     registerBuildCommands(commands_, BuildCommandContext{
                                          *pipeline_,
                                          state_.regionMap(),

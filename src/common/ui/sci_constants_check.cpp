@@ -177,5 +177,11 @@ static_assert(SCI_GETMODEVENTMASK == static_cast<int>(QsciScintillaBase::SCI_GET
 static_assert(ANNOTATION_BOXED == static_cast<int>(QsciScintillaBase::ANNOTATION_BOXED));
 static_assert(SC_CURSORNORMAL == static_cast<int>(QsciScintillaBase::SC_CURSORNORMAL));
 static_assert(SC_CURSORWAIT == static_cast<int>(QsciScintillaBase::SC_CURSORWAIT));
+static_assert(SCI_GETRANGEPOINTER == static_cast<int>(QsciScintillaBase::SCI_GETRANGEPOINTER));
+static_assert(SCI_SETTARGETRANGE == static_cast<int>(QsciScintillaBase::SCI_SETTARGETRANGE));
+static_assert(SCI_REPLACETARGET == static_cast<int>(QsciScintillaBase::SCI_REPLACETARGET));
+static_assert(SCI_REPLACESEL == static_cast<int>(QsciScintillaBase::SCI_REPLACESEL));
+static_assert(SCI_GETTEXTLENGTH == static_cast<int>(QsciScintillaBase::SCI_GETTEXTLENGTH));
+static_assert(SCI_GETSTYLEAT == static_cast<int>(QsciScintillaBase::SCI_GETSTYLEAT));
 
 }  // namespace quillo::sci

@@ -1,5 +1,7 @@
 #include "editor/ui/source_editor.h"
 
+#include "editor/ui/editor_font.h"
+
 #include <QKeyEvent>
 
 #include "app/settings.h"
@@ -150,6 +152,10 @@ void SourceEditor::rescanRoutines() {
 }
 
 std::intptr_t SourceEditor::send(unsigned int message, std::uintptr_t wParam, std::intptr_t lParam) {
+    if (message == SCI_STYLESETFONT && lParam) {
+        const QByteArray family = displayFontFamily(QString::fromUtf8(reinterpret_cast<const char*>(lParam))).toUtf8();
+        return SendScintilla(message, static_cast<unsigned long>(wParam), family.constData());
+    }
     return SendScintilla(message, static_cast<unsigned long>(wParam), static_cast<long>(lParam));
 }
 
