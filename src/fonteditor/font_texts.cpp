@@ -70,8 +70,9 @@ std::string binaryFileName(int current) { return "_Fontchar" + std::to_string(cu
 
 std::vector<std::uint8_t> parseFontClipboard(std::string_view text) {
     if (text.find('_') == std::string_view::npos) return parseDefb(text);
-    // Without any "defb" the DEFB reader splits the flat text at commas.
-    return parseDefb(withoutAll(withoutAll(text, "\r\n"), "_"));
+    // Without any "defb" the DEFB reader splits the flat text at commas. A
+    // Linux clipboard ends lines with "\n" alone; those go as well.
+    return parseDefb(withoutAll(withoutAll(withoutAll(text, "\r\n"), "\n"), "_"));
 }
 
 void writeFromChar(Charset& bitmaps, int current, const std::vector<std::uint8_t>& bytes) {

@@ -22,6 +22,7 @@ TEST(FontClipboardImport, DefbLines) {
 TEST(FontClipboardImport, BasicArrayData) {
     const auto bytes = parseFontClipboard("\t  0, 60,$42,%11 _\r\n,-1 _");
     EXPECT_EQ(bytes, (std::vector<std::uint8_t>{0, 60, 0x42, 3, 255}));
+    EXPECT_EQ(parseFontClipboard("\t1, _\n\t2 _\n"), (std::vector<std::uint8_t>{1, 2}));
 }
 
 TEST(FontAsmExport, AllCharactersAre256LinesOf38) {
