@@ -74,7 +74,7 @@ FontEditorWindow::FontEditorWindow(FontEditorContext context, QWidget* parent)
     connect(folderList_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { loadBySizeFrom(QDir(fontFolder_).filePath(item->text())); });
     auto* watcher = new QFileSystemWatcher(this);
-    if (QDir(fontFolder_).exists()) watcher->addPath(fontFolder_);
+    if (!fontFolder_.isEmpty() && QDir(fontFolder_).exists()) watcher->addPath(fontFolder_);
     connect(watcher, &QFileSystemWatcher::directoryChanged, this, &FontEditorWindow::refillFolderList);
     refillFolderList();
 
@@ -294,15 +294,20 @@ void FontEditorWindow::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void FontEditorWindow::dropEvent(QDropEvent* event) {
-    const QList<QUrl> urls = event->mimeData()->urls();
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls()) paths << url.toLocalFile();
     event->acceptProposedAction();
-    if (urls.size() != 1) {
+    dropFiles(paths);
+}
+
+void FontEditorWindow::dropFiles(const QStringList& paths) {
+    if (paths.size() != 1) {
         showMessage(this, QStringLiteral("Error"),
-                    QStringLiteral("Too much files (%1) dropped, only one can be accepted").arg(urls.size()),
+                    QStringLiteral("Too much files (%1) dropped, only one can be accepted").arg(paths.size()),
                     QMessageBox::Critical);
         return;
     }
-    loadBySizeFrom(urls.front().toLocalFile());
+    loadBySizeFrom(paths.front());
 }
 
 void FontEditorWindow::done(int result) {

@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QDialog>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -39,6 +40,8 @@ public:
     FontScope scope() const;
     // A dropped file or a font-folder entry, placed by its size.
     void loadBySizeFrom(const QString& path);
+    // Files dropped on the window: exactly one is taken.
+    void dropFiles(const QStringList& paths);
     QString statusText(int field) const;
 
     // The menu items, for the menus and the toolbar.
