@@ -36,6 +36,7 @@ FontLibraryDialog::FontLibraryDialog(QWidget* parent) : QDialog(parent) {
     previewLabel_->setObjectName(QStringLiteral("libraryPreview"));
     previewLabel_->setFixedSize(128, 48);
     names_ = new QComboBox(this);
+    names_->setMinimumWidth(240);  // room for the longest names and the title
     for (std::size_t i = 0; i < kFontLibraryCount; ++i) names_->addItem(toQ(fontLibraryEntry(i).name));
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     auto* ok = new QPushButton(QStringLiteral("O.K."), this);
