@@ -11,7 +11,7 @@ AppState::AppState(Settings& settings, std::string programFolder, std::string he
       helpRoot_(helpRoot.empty() ? programFolder_ : std::move(helpRoot)),
       regions_(std::make_unique<RegionMap>()),
       image_(std::make_unique<MemoryImage>()),
-      charset_(builtInCharset()) {}
+      font_(WorkingFont::startUp()) {}
 
 AppState::~AppState() = default;
 

@@ -6,6 +6,7 @@
 // windows of the later subsystems keep their state here as well.
 #include "app/workspace.h"
 #include "common/charset.h"
+#include "fonteditor/working_font.h"
 #include "pipeline/binary_list.h"
 
 #include <memory>
@@ -35,7 +36,10 @@ public:
     BinaryList& binaries() { return binaries_; }
     RegionMap& regionMap() { return *regions_; }
     MemoryImage& memoryImage() { return *image_; }
-    Charset& charset() { return charset_; }
+    Charset& charset() { return font_.bitmaps; }
+    WorkingFont& workingFont() { return font_; }
+    // The font editor's "Operation on" choice, kept between openings.
+    FontScope& fontScope() { return fontScope_; }
 
 private:
     Settings& settings_;
@@ -45,7 +49,8 @@ private:
     BinaryList binaries_;
     std::unique_ptr<RegionMap> regions_;
     std::unique_ptr<MemoryImage> image_;
-    Charset charset_;
+    WorkingFont font_;
+    FontScope fontScope_ = FontScope::Range;
 };
 
 }  // namespace quillo

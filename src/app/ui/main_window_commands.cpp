@@ -3,6 +3,7 @@
 #include "app/settings.h"
 #include "common/ui/message_box.h"
 #include "common/ui/qt_text.h"
+#include "fonteditor/ui/font_commands.h"
 #include "pipeline/ui/build_commands.h"
 #include "app/ui/conversion_commands.h"
 #include "app/ui/main_window.h"
@@ -66,6 +67,7 @@ void MainWindow::registerCommands() {
                                          [this] { return binaryManager_; },
                                      });
     registerToolCommands(commands_, toolCommandContext());
+    registerFontCommands(commands_, {this, state_, [this] { return binaryManager_; }});
 }
 
 ToolCommandContext MainWindow::toolCommandContext() {
