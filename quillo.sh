@@ -86,7 +86,6 @@ test)
         build_all "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLO_SANITIZE=ON -DQUILLO_BENCH=OFF
         export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
         export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-        export LSAN_OPTIONS="suppressions=$here/tests/lsan-third-party.supp:print_suppressions=0"
         run_tests "$dir"
     else
         build_all "$build"
