@@ -32,7 +32,7 @@ bool isZx0CommandLine(std::span<const std::string> arguments) {
 
 int runZx0CommandLine(std::span<const std::string> arguments, std::ostream& out, std::ostream& err) {
     const bool unpack = !arguments.empty() && arguments[0] == "--dzx0";
-    const bool backwards = arguments.size() == 4 && arguments[1] == "-b";
+    const bool backwards = arguments.size() >= 2 && arguments[1] == "-b";
     if (!isZx0CommandLine(arguments) || arguments.size() != (backwards ? 4u : 3u)) {
         err << "usage: quillo --zx0 [-b] IN OUT   (pack; -b: backwards, for the ...Back decoders)\n"
                "       quillo --dzx0 [-b] IN OUT  (unpack)\n";
