@@ -12,6 +12,7 @@ enum class Command {
     Undo, Redo, FindReplace, Cut, Copy, Paste, AutoRem, AutoUnrem, FindSub, FoldAll, UnfoldAll,
     ConvDecimal, ConvHexadecimal, ConvBinary, ConvGraphics, ConvNegative8, UpperCase, LowerCase, TextToBytes,
     ReorderGraphics, DefbNegative, MegaLzPack, MegaLzUnpack, AplibPack, ExomizerPack,
+    Zx0Pack, Zx0PackBackwards, Zx0Unpack,
     // View
     MemoryMap, ForceRefresh, ZoomIn, ZoomOut, ZoomReset,
     // Tools
@@ -23,7 +24,7 @@ enum class Command {
     Help, SystemVariables, IncludeLibHelper, About, ZxbcVersion, DisplayInfo,
     // Popup menus
     BinaryProperties, BinaryAddFile, BinaryInterrupts, BinaryRemove, BinaryEditProperties,
-    BinaryPackMegaLz, BinaryPackAplib, BinaryPackExomizer,
+    BinaryPackMegaLz, BinaryPackAplib, BinaryPackExomizer, BinaryPackZx0,
     BookmarkAdd, BookmarkRemove, BookmarkRemoveAll, BookmarkNext, BookmarkPrevious,
     // Keys without a menu item
     GoToLine,

@@ -79,6 +79,9 @@ constexpr auto kMenuBar = std::to_array<MenuLine>({
     item(2, "MegaLZ DeCompression", C::MegaLzUnpack),
     item(2, "Aplib Pack", C::AplibPack),
     item(2, "Exomizer Pack", C::ExomizerPack),
+    item(2, "ZX0 Pack", C::Zx0Pack),
+    item(2, "ZX0 Pack backwards", C::Zx0PackBackwards),
+    item(2, "ZX0 DeCompression", C::Zx0Unpack),
 
     menu("View"),
     item(1, "Memory map", C::MemoryMap),
@@ -133,6 +136,7 @@ constexpr auto kBinaryListPopup = std::to_array<MenuLine>({
     item(1, "Pack with MegaLZ", C::BinaryPackMegaLz),
     item(1, "Pack with ApLib", C::BinaryPackAplib),
     item(1, "Pack with Exomizer", C::BinaryPackExomizer),
+    item(1, "Pack with ZX0", C::BinaryPackZx0),
 });
 
 constexpr auto kBookmarkPopup = std::to_array<MenuLine>({

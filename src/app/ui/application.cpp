@@ -10,6 +10,7 @@
 #include "app/ui/main_window.h"
 #include "app/ui/platform.h"
 #include "pipeline/ui/headless_build.h"
+#include "pipeline/zx0_command_line.h"
 #include "common/file_io.h"
 
 #include <QApplication>
@@ -143,6 +144,8 @@ int runCommandLineBuild(int argc, char* argv[]) {
 int runApplication(int argc, char* argv[]) {
     platform::prepareProcess();
     if (argc >= 2 && std::string_view(argv[1]) == "--build") return runCommandLineBuild(argc, argv);
+    if (const std::vector<std::string> args(argv + 1, argv + argc); isZx0CommandLine(args))
+        return runZx0CommandLine(args, std::cout, std::cerr);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillo"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quillo.png")));

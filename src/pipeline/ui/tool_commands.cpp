@@ -13,6 +13,7 @@
 #include "pipeline/ui/packer_runner.h"
 #include "pipeline/ui/program_info_window.h"
 #include "pipeline/ui/tap_browser_window.h"
+#include "pipeline/ui/zx0_runner.h"
 
 #include <QObject>
 
@@ -55,8 +56,10 @@ void displayInfo(const ToolCommandContext& c) {
 void registerToolCommands(CommandRegistry& registry, ToolCommandContext context) {
     const auto c = std::make_shared<ToolCommandContext>(std::move(context));
     const auto runner = std::make_shared<PackerRunner>();
+    const auto zx0 = std::make_shared<Zx0Runner>();
     QObject::connect(runner.get(), &PackerRunner::runningChanged, runner.get(),
                      [c](bool) { c->commandStatesChanged(); });
+    QObject::connect(zx0.get(), &Zx0Runner::runningChanged, zx0.get(), [c](bool) { c->commandStatesChanged(); });
 
     registry.add(Command::ImportTornado, [c] { importTornado(*c); });
     registry.add(Command::DisplayInfo, [c] { displayInfo(*c); });
@@ -69,19 +72,24 @@ void registerToolCommands(CommandRegistry& registry, ToolCommandContext context)
     registry.add(Command::MegaLzUnpack, selection(BufferOperation::MegaLzUnpack));
     registry.add(Command::AplibPack, selection(BufferOperation::ApLibPack));
     registry.add(Command::ExomizerPack, selection(BufferOperation::ExomizerPack));
+    registry.add(Command::Zx0Pack, [c, zx0] { zx0PackSelection(*c, *zx0, false); });
+    registry.add(Command::Zx0PackBackwards, [c, zx0] { zx0PackSelection(*c, *zx0, true); });
+    registry.add(Command::Zx0Unpack, [c] { zx0UnpackSelection(*c); });
 
     const auto binary = [c, runner](Packer packer) { return [c, runner, packer] { packBinary(*c, *runner, packer); }; };
     registry.add(Command::BinaryPackMegaLz, binary(Packer::MegaLz));
     registry.add(Command::BinaryPackAplib, binary(Packer::ApLib));
     registry.add(Command::BinaryPackExomizer, binary(Packer::Exomizer));
+    registry.add(Command::BinaryPackZx0, [c, zx0] { zx0PackBinary(*c, *zx0); });
 
     registry.add(
         Command::StopBuild,
-        [c, runner] {
+        [c, runner, zx0] {
             c->stopBuild();
             runner->stop();
+            zx0->cancel();
         },
-        [c, runner] { return c->building() || runner->isRunning(); });
+        [c, runner, zx0] { return c->building() || runner->isRunning() || zx0->isRunning(); });
 }
 
 }  // namespace quillo

@@ -1,6 +1,7 @@
 #pragma once
 // The build tools' commands: TAP import, program info, the interrupt
-// manager and the outside packers (with Stop for a packer that hangs).
+// manager, the outside packers (with Stop for a packer that hangs) and the
+// built-in ZX0 packer.
 #include "app/command_registry.h"
 #include "app/document.h"
 #include "pipeline/binary_list.h"

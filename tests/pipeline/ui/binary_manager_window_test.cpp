@@ -168,7 +168,8 @@ void BinaryManagerWindowTest::contextMenuItems() {
     const TableMenu table(window);
     QMenu* menu = window.contextMenu();
     for (const char* path : {"Add/binary file", "Add/Interrupts", "Remove", "Edit Properties",
-                             "Packer/Pack with MegaLZ", "Packer/Pack with ApLib", "Packer/Pack with Exomizer"})
+                             "Packer/Pack with MegaLZ", "Packer/Pack with ApLib", "Packer/Pack with Exomizer",
+                             "Packer/Pack with ZX0"})
         QVERIFY2(menuAction(menu, path), path);
     // With nothing selected the record commands do nothing.
     menuAction(menu, "Remove")->trigger();

@@ -203,6 +203,56 @@ private slots:
         QVERIFY(w().state().binaries() == before);
         QVERIFY(!QFile::exists(f->home.file("data/gfx.bin.mlz")));
     }
+
+    void zx0PackAndDeCompressionGiveTheSelectionBack() {
+        const std::string original = defbLines() + "\tDEFB\t001,002,003,004,001,002,003,004\n";
+        selectSource(original);
+        runAndAnswer(Command::Zx0Pack);
+        QCOMPARE(f->answers.seen()[0].title, QString("Compression done!"));
+        QVERIFY(f->answers.seen()[0].text.startsWith("40 Bytes of data was compressed to "));
+        QVERIFY(ed().textBytes() != original);
+        QVERIFY(named<QPlainTextEdit>(&w(), "outputPanel")->toPlainText().contains("ZX0 delta "));
+        f->answers.clear();
+        ed().send(Sci::SCI_SELECTALL);
+        runAndAnswer(Command::Zx0Unpack);
+        QCOMPARE(f->answers.seen()[0].title, QString("DeCompression done!"));
+        QCOMPARE(ed().textBytes(), original);
+        QVERIFY(!QFile::exists(record_));  // no outside packer involved
+    }
+
+    void zx0DeCompressionOfDamagedDataLeavesTheSelection() {
+        selectSource("\tDEFB\t255,255,255\n");
+        runAndAnswer(Command::Zx0Unpack);
+        QVERIFY(f->answers.seen()[0].text.startsWith("decompression failed: "));
+        QCOMPARE(ed().textBytes(), std::string("\tDEFB\t255,255,255\n"));
+    }
+
+    void cancellingZx0PackingLeavesTheSelection() {
+        std::vector<std::uint8_t> bytes(30000);
+        for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(i * 7919 % 251);
+        const std::string text = formatDefb(bytes);
+        selectSource(text);
+        w().runCommand(Command::Zx0PackBackwards);
+        QVERIFY(w().action(Command::StopBuild)->isEnabled());
+        w().action(Command::StopBuild)->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!w().action(Command::StopBuild)->isEnabled(), 15000);
+        QTest::qWait(50);
+        QVERIFY(f->answers.seen().empty());
+        QCOMPARE(ed().textBytes(), text);
+    }
+
+    void packingABinaryWithZx0WritesItBesideTheFile() {
+        f->home.write("data/gfx.bin", QByteArray(64, 'g'));
+        const QString gfx = f->home.file("data/gfx.bin");
+        managerWithRecord(gfx);
+        runAndAnswer(Command::BinaryPackZx0);
+        const QByteArray packed = f->home.read("data/gfx.bin.zx0");
+        QCOMPARE(f->answers.seen()[0].text, QString("64 Bytes of data was compressed to %1 Bytes").arg(packed.size()));
+        const BinaryRecord& r = w().state().binaries()[0];
+        QCOMPARE(QString::fromStdString(r.file), gfx + ".zx0");
+        QCOMPARE(r.size, packed.size());
+        QVERIFY(named<QPlainTextEdit>(&w(), "outputPanel")->toPlainText().contains("packed to " + gfx + ".zx0"));
+    }
 };
 
 QUILLO_TEST_MAIN(PackerCommandsTest);
