@@ -1,5 +1,6 @@
 #include "app/app_state.h"
 
+#include "gfxeditor/gfx_session.h"
 #include "pipeline/memory_image.h"
 #include "pipeline/region_map.h"
 
@@ -11,7 +12,8 @@ AppState::AppState(Settings& settings, std::string programFolder, std::string he
       helpRoot_(helpRoot.empty() ? programFolder_ : std::move(helpRoot)),
       regions_(std::make_unique<RegionMap>()),
       image_(std::make_unique<MemoryImage>()),
-      font_(WorkingFont::startUp()) {}
+      font_(WorkingFont::startUp()),
+      gfx_(std::make_unique<GfxSession>()) {}
 
 AppState::~AppState() = default;
 

@@ -14,6 +14,7 @@
 
 namespace quillo {
 
+struct GfxSession;
 class MemoryImage;
 class RegionMap;
 class Settings;
@@ -40,6 +41,7 @@ public:
     WorkingFont& workingFont() { return font_; }
     // The font editor's "Operation on" choice, kept between openings.
     FontScope& fontScope() { return fontScope_; }
+    GfxSession& gfx() { return *gfx_; }
 
 private:
     Settings& settings_;
@@ -51,6 +53,7 @@ private:
     std::unique_ptr<MemoryImage> image_;
     WorkingFont font_;
     FontScope fontScope_ = FontScope::Range;
+    std::unique_ptr<GfxSession> gfx_;
 };
 
 }  // namespace quillo

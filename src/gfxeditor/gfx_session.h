@@ -1,0 +1,29 @@
+#pragma once
+// What the graphics editor keeps for the whole run: the picture, its undo
+// ring, the tools' shared state and the choices its dialogs remember.
+#include "gfxeditor/drawing.h"
+#include "gfxeditor/pc_import.h"
+#include "gfxeditor/picture.h"
+#include "gfxeditor/picture_export.h"
+#include "gfxeditor/undo_ring.h"
+
+namespace quillo {
+
+struct GfxSession {
+    // The ring starts with the new picture as its only snapshot.
+    GfxSession() { restartUndo(); }
+    void restartUndo() {
+        undo.reset(picture.data().size());
+        undo.push(picture.data());
+    }
+
+    Picture picture;
+    UndoRing undo;
+    DrawState draw;
+    ExportOrder exportOrder = ExportOrder::Progressive;
+    bool gridShown = false;  // shared by the editor's and the import window's "Grid"
+    ImportThresholds savedThresholds = kDefaultThresholds;  // "Save Values" / "Restore Values"
+    ImportMode importMode = ImportMode::ColorBiTone;
+};
+
+}  // namespace quillo
