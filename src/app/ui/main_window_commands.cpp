@@ -4,6 +4,7 @@
 #include "common/ui/message_box.h"
 #include "common/ui/qt_text.h"
 #include "fonteditor/ui/font_commands.h"
+#include "gfxeditor/ui/gfx_commands.h"
 #include "pipeline/ui/build_commands.h"
 #include "app/ui/conversion_commands.h"
 #include "app/ui/main_window.h"
@@ -68,6 +69,7 @@ void MainWindow::registerCommands() {
                                      });
     registerToolCommands(commands_, toolCommandContext());
     registerFontCommands(commands_, {this, state_, [this] { return binaryManager_; }});
+    registerGfxCommands(commands_, this, state_);
 }
 
 ToolCommandContext MainWindow::toolCommandContext() {
