@@ -16,6 +16,8 @@
 
 #include <QAction>
 #include <QBuffer>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -116,7 +118,7 @@ void GfxEditorWindow::buildMenus(QWidget* barWidget) {
         gestures_.setSelection({});
         view_->setSelection({});
     });
-    item(selection, QStringLiteral("Copy"), [this] { exportSelection(); });
+    item(selection, QStringLiteral("Copy"), [this] { copySelectionPicture(); });
     disabled(selection, QStringLiteral("Paste"));
     item(selection, QStringLiteral("Export"), [this] { exportSelection(); });
     disabled(selection, QStringLiteral("Use as Brush"));
@@ -219,10 +221,7 @@ void GfxEditorWindow::saveAs(const QString& path) {
         bytes.assign(screen.begin(), screen.end());
     } else {
         // The rendered picture at 1:1, with its real colours.
-        QImage image(picture.pixelWidth(), picture.pixelHeight(), QImage::Format_RGB32);
-        PictureRenderer().render(picture, reinterpret_cast<std::uint32_t*>(image.bits()), image.bytesPerLine() / 4,
-                                 picture.bounds());
-        image = image.convertToFormat(QImage::Format_RGB888);
+        const QImage image = pictureImage(picture, picture.bounds()).convertToFormat(QImage::Format_RGB888);
         QByteArray png;
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
@@ -264,6 +263,12 @@ void GfxEditorWindow::textToBrush() {
         refreshPalette();
         setTool(GfxTool::Stamp);
     }
+}
+
+void GfxEditorWindow::copySelectionPicture() {
+    // The selected cells as a picture, for other programs; no selection copies the whole picture.
+    const PixelRect area = gestures_.selection().empty() ? session_.picture.bounds() : gestures_.selection();
+    QGuiApplication::clipboard()->setImage(pictureImage(session_.picture, area));
 }
 
 void GfxEditorWindow::exportSelection() { exportSelectionToClipboard(this, session_, gestures_.selection()); }

@@ -53,6 +53,7 @@ public:
     void redo();
     void clearPicture();
     void exportSelection();
+    void copySelectionPicture();
     void importFromClipboard();
     void setCurrentAttribute(std::uint8_t attribute);
     std::uint8_t currentAttribute() const;

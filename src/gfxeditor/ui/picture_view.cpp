@@ -21,6 +21,25 @@ constexpr QRgb kMaskSetInk = 0xFF202020, kMaskSet = 0xFF484848, kMaskClearInk = 
 
 }  // namespace
 
+void renderToImage(QImage& image, const Picture& picture, const PictureRenderer& renderer, PixelRect area,
+                   RenderOptions options) {
+    area = clipToPicture(area, picture);
+    auto* pixels = reinterpret_cast<std::uint32_t*>(image.bits());
+    const std::ptrdiff_t stride = image.bytesPerLine() / 4;
+    renderer.render(picture, pixels, stride, area, options);
+    // Format_RGB32 wants the alpha byte set; the renderer writes whole bytes of 8 pixels.
+    const int from = area.x / 8 * 8, to = std::min((area.x + area.width + 7) / 8 * 8, picture.pixelWidth());
+    for (int y = area.y; y < area.y + area.height; ++y)
+        for (std::uint32_t* p = pixels + y * stride + from; p < pixels + y * stride + to; ++p) *p |= 0xFF000000u;
+}
+
+QImage pictureImage(const Picture& picture, PixelRect area) {
+    area = clipToPicture(area, picture);
+    QImage image(picture.pixelWidth(), picture.pixelHeight(), QImage::Format_RGB32);
+    renderToImage(image, picture, PictureRenderer(), area);
+    return image.copy(area.x, area.y, area.width, area.height);
+}
+
 PictureView::PictureView(const Picture& picture, const PictureRenderer& renderer, Shows shows, QWidget* parent)
     : QWidget(parent), picture_(picture), renderer_(renderer), shows_(shows) {
     setMouseTracking(true);
@@ -62,18 +81,9 @@ void PictureView::refreshArea(PixelRect area) {
 }
 
 void PictureView::renderInto(PixelRect area) {
+    if (shows_ == Shows::Picture) return renderToImage(image_, picture_, renderer_, area, options_);
     auto* pixels = reinterpret_cast<std::uint32_t*>(image_.bits());
     const std::ptrdiff_t stride = image_.bytesPerLine() / 4;
-    if (shows_ == Shows::Picture) {
-        renderer_.render(picture_, pixels, stride, area, options_);
-        // Format_RGB32 wants the alpha byte set.
-        for (int y = area.y; y < area.y + area.height; ++y) {
-            std::uint32_t* row = pixels + y * stride;
-            const int from = area.x / 8 * 8, to = std::min((area.x + area.width + 7) / 8 * 8, picture_.pixelWidth());
-            for (int x = from; x < to; ++x) row[x] |= 0xFF000000u;
-        }
-        return;
-    }
     for (int y = area.y; y < area.y + area.height; ++y) {
         std::uint32_t* row = pixels + y * stride;
         for (int x = area.x; x < area.x + area.width; ++x) {

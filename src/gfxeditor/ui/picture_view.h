@@ -12,6 +12,13 @@
 
 namespace quillo {
 
+// Renders the area of the picture into a 1:1 image of the picture's size
+// (Format_RGB32), opaque.
+void renderToImage(QImage& image, const Picture& picture, const PictureRenderer& renderer, PixelRect area,
+                   RenderOptions options = {});
+// The whole picture, or a part, with its real colours.
+QImage pictureImage(const Picture& picture, PixelRect area);
+
 class PictureView : public QWidget {
     Q_OBJECT
 public:
