@@ -6,6 +6,7 @@
 #include "fonteditor/ui/font_table_widget.h"
 
 #include <QComboBox>
+#include <QFontDialog>
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QTest>
@@ -178,6 +179,36 @@ private slots:
         QCOMPARE(e.handedData.size(), 8);
         QCOMPARE(e.handedName, QString("_Fontchar65.bin"));
         QCOMPARE(e.handedDescription, QString("Single Char: (65)"));
+    }
+
+    void pcFontImportDrawsEveryCharacterAndUndoes() {
+        Editor e;
+        const Glyph before = [&] {
+            Glyph g;
+            std::copy_n(e.font.glyphAt(65), 8, g.begin());
+            return g;
+        }();
+        ModalAnswerer answers;
+        answers.answer<QFontDialog>([](QFontDialog* d) {
+            QFont chosen("DejaVu Sans Mono");
+            chosen.setPixelSize(9);
+            d->setCurrentFont(chosen);
+            d->accept();
+        });
+        e.window->importPcFont();
+        QTRY_COMPARE(answers.pending(), 0);
+        const std::uint8_t* a = e.font.glyphAt(65);
+        QVERIFY(std::any_of(a, a + 8, [](std::uint8_t b) { return b != 0; }));
+        QVERIFY(!std::equal(before.begin(), before.end(), a));
+        QVERIFY(std::all_of(e.font.glyphAt(0), e.font.glyphAt(0) + 8, [](std::uint8_t b) { return b == 0; }));
+        QVERIFY(e.font.isProtected(128));  // flags unchanged
+        e.window->undo();
+        QVERIFY(std::equal(before.begin(), before.end(), e.font.glyphAt(65)));
+
+        answers.answer<QFontDialog>([](QFontDialog* d) { d->reject(); });
+        e.window->importPcFont();  // cancelled: nothing changes
+        QTRY_COMPARE(answers.pending(), 0);
+        QVERIFY(std::equal(before.begin(), before.end(), e.font.glyphAt(65)));
     }
 
     void closingKeepsTheScopeAndTheFont() {
