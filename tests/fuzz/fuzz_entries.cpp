@@ -8,6 +8,9 @@
 #include "common/file_io.h"
 #include "common/ini_file.h"
 #include "common/kept_output.h"
+#include "gfxeditor/defb_graphics.h"
+#include "gfxeditor/picture.h"
+#include "gfxeditor/screen_file.h"
 #include "pipeline/bmi_file.h"
 #include "pipeline/memory_image.h"
 #include "pipeline/output_parser.h"
@@ -172,10 +175,44 @@ void defbText(const std::uint8_t* data, std::size_t size) {
     require(parseDefb(formatDefb(bytes)) == bytes);
 }
 
+// A screen file is taken whole or not at all: a refused one leaves the
+// picture as it was, a full screen writes back to the same bytes.
+void screenFile(const std::uint8_t* data, std::size_t size) {
+    Picture picture;
+    picture.recreate(3, 2, 0x45);
+    picture.bitmap()[5] = 0xA5;
+    const std::vector<std::uint8_t> before(picture.data().begin(), picture.data().end());
+    const ScreenLoad loaded = loadScreen(picture, "fuzz.scr", {data, size});
+    if (!loaded.ok) {
+        require(!loaded.message.empty());
+        require(std::equal(before.begin(), before.end(), picture.data().begin(), picture.data().end()));
+        return;
+    }
+    require(isScreenSized(picture));
+    if (size == kScreenFileSize) require(screenBytes(picture) == std::vector<std::uint8_t>(data, data + size));
+}
+
+// Graphics byte orders: any text reorders without reading past its bytes,
+// and every order turns back into the linear one unchanged.
+void defbGraphics(const std::uint8_t* data, std::size_t size) {
+    if (size < 3) return;
+    const int w = 1 + data[0] % 32, h = 1 + data[1] % 24;
+    const auto from = static_cast<GraphicsOrder>(data[2] % 3), to = static_cast<GraphicsOrder>(data[2] / 3 % 3);
+    const std::string_view selection = text(data + 3, size - 3);
+    reorderDefbText(selection, from, to, w, h);
+    std::vector<std::uint8_t> linear = parseDefb(selection);
+    linear.resize(static_cast<std::size_t>(w) * h * 8);
+    require(toLinear(fromLinear(linear, to, w, h), to, w, h) == linear);
+    Picture picture;
+    defbToPicture(linear, from, w, h, (data[2] & 0x80) != 0, picture);
+    require(picture.width() == w && picture.height() == h);
+}
+
 constexpr std::array kEntries = {
     Entry{"bmi_reader", bmiReader},     Entry{"project_file", projectFile}, Entry{"tap_reader", tapReader},
     Entry{"output_parser", outputParser}, Entry{"placement", placement},     Entry{"zx0", zx0Stream},
-    Entry{"settings", settingsFile},    Entry{"defb", defbText},
+    Entry{"settings", settingsFile},    Entry{"defb", defbText},         Entry{"screen_file", screenFile},
+    Entry{"defb_graphics", defbGraphics},
 };
 
 }  // namespace
