@@ -40,15 +40,15 @@ private slots:
         QCOMPARE(session.picture.bitmap()[0], 0x00);
         child<QRadioButton>(&window, "importMode2")->click();
         QCOMPARE(session.importMode, ImportMode::ColorBiTone);
-        QCOMPARE(session.picture.attributeAt(0, 0), 0x7E);  // every channel 128 > 255 - 100: white paper
+        QCOMPARE(session.picture.attributeAt(0, 0), 0x47);  // no channel 128 is above 255 - 100: black paper
 
         child<QCheckBox>(&window, "importLock")->setChecked(true);
-        child<QSlider>(&window, "importSlider0")->setValue(30);
-        QCOMPARE(window.thresholds()[kGreen1], 30);
-        QCOMPARE(window.thresholds()[kBlue1], 30);
+        child<QSlider>(&window, "importSlider0")->setValue(200);
+        QCOMPARE(window.thresholds()[kGreen1], 200);
+        QCOMPARE(window.thresholds()[kBlue1], 200);
         QCOMPARE(window.thresholds()[kRed2], 155);
         QCOMPARE(window.thresholds()[kBright1], 200);
-        QCOMPARE(session.picture.attributeAt(0, 0), 0x47);  // 128 is not above 225: black paper, ink white
+        QCOMPARE(session.picture.attributeAt(0, 0), 0x7E);  // all three 128 > 55 once coupled: white paper
 
         buttonNamed(&window, QStringLiteral("Save Values"))->click();
         child<QSlider>(&window, "importSlider7")->setValue(1);
