@@ -4,6 +4,7 @@
 #include "common/ui/message_box.h"
 #include "common/ui/qt_text.h"
 #include "fonteditor/ui/font_commands.h"
+#include "gfxeditor/ui/defb_commands.h"
 #include "gfxeditor/ui/gfx_commands.h"
 #include "pipeline/ui/build_commands.h"
 #include "app/ui/conversion_commands.h"
@@ -70,6 +71,7 @@ void MainWindow::registerCommands() {
     registerToolCommands(commands_, toolCommandContext());
     registerFontCommands(commands_, {this, state_, [this] { return binaryManager_; }});
     registerGfxCommands(commands_, this, state_);
+    registerGfxDefbCommands(commands_, [this] { return currentEditor(); }, this, state_.gfx());
 }
 
 ToolCommandContext MainWindow::toolCommandContext() {

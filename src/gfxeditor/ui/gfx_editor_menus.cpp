@@ -27,6 +27,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QTabWidget>
 
 namespace quillo {
 
