@@ -66,11 +66,12 @@ bool askGraphics(QWidget* window, const QString& title, bool reorder, GraphicsCh
     }
     auto* system = new QComboBox(&dialog);
     system->addItem(QStringLiteral("ZX Spectrum Bitmap"));
-    form->addRow(QStringLiteral("GFX system:"), system);
+    if (!reorder) form->addRow(QStringLiteral("GFX system:"), system);
     QSpinBox* width = spin(&dialog, QStringLiteral("gfxWidth"), 32);
     QSpinBox* height = spin(&dialog, QStringLiteral("gfxHeight"), 24);
     form->addRow(QStringLiteral("GFX width (chars):"), width);
     form->addRow(QStringLiteral("GFX height (chars):"), height);
+    if (reorder) form->addRow(QStringLiteral("GFX system:"), system);
     QCheckBox* attributes = nullptr;
     if (!reorder) {
         attributes = new QCheckBox(QStringLiteral("Get Attributes"), &dialog);
