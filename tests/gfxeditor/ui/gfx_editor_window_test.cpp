@@ -30,6 +30,8 @@ struct Editor {
     Editor() {
         window = std::make_unique<GfxEditorWindow>(GfxEditorContext{session, settings, home.path()});
         window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
         window->setZoom(4);
     }
     // The view's point at the centre of a picture pixel.
