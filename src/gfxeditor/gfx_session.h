@@ -16,6 +16,15 @@ struct GfxSession {
         undo.reset(picture.data().size());
         undo.push(picture.data());
     }
+    // After a picture came in from outside (file, import, DEFB data): at the
+    // old size it is one more snapshot, so Undo brings the old picture back;
+    // snapshots of another size cannot be restored, so the ring starts over.
+    void pictureReplaced(int oldWidth, int oldHeight) {
+        if (picture.width() == oldWidth && picture.height() == oldHeight)
+            undo.push(picture.data());
+        else
+            restartUndo();
+    }
 
     Picture picture;
     UndoRing undo;

@@ -1,4 +1,5 @@
 #include "gfxeditor/undo_ring.h"
+#include "gfxeditor/gfx_session.h"
 
 #include <gtest/gtest.h>
 
@@ -48,4 +49,21 @@ TEST(UndoRing, AFullRingOverwritesTheOldest) {
     while (ring.undo(doc)) ++undos;
     EXPECT_EQ(undos, ring.capacity() - 1);
     EXPECT_EQ(doc[0], 10 % 251);  // the first 10 snapshots are gone
+}
+
+TEST(GfxSession, AReplacedPictureOfTheSameSizeCanBeUndone) {
+    GfxSession session;
+    session.picture.bitmap()[0] = 0xFF;
+    session.undo.push(session.picture.data());
+    session.picture.bitmap()[0] = 0x0F;  // a loaded screen, say
+    session.pictureReplaced(32, 24);
+    ASSERT_TRUE(session.undo.undo(session.picture.data()));
+    EXPECT_EQ(session.picture.bitmap()[0], 0xFF);
+
+    // Another size: the old snapshots no longer fit, so the ring holds just the new picture.
+    session.picture.recreate(2, 2, 56);
+    session.pictureReplaced(32, 24);
+    EXPECT_EQ(session.undo.snapshotSize(), 68u);
+    EXPECT_FALSE(session.undo.canUndo());
+    EXPECT_EQ(session.undo.count(), 1u);
 }

@@ -102,9 +102,10 @@ void convertToGraphics(SourceEditor& editor, QWidget* window, GfxSession& sessio
     if (selection.empty()) return;
     GraphicsChoice choice;
     if (!askGraphics(window, QStringLiteral("DEFB to GFX Data"), false, choice)) return;
+    const int oldWidth = session.picture.width(), oldHeight = session.picture.height();
     defbToPicture(parseDefb(selection), choice.from, choice.width, choice.height, choice.attributes,
                   session.picture);
-    session.restartUndo();
+    session.pictureReplaced(oldWidth, oldHeight);
 }
 
 void reorderGraphics(SourceEditor& editor, QWidget* window) {

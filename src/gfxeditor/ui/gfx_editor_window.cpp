@@ -422,10 +422,7 @@ void GfxEditorWindow::clearPicture() {
 
 void GfxEditorWindow::pictureReplaced(int oldWidth, int oldHeight) {
     const Picture& picture = session_.picture;
-    if (picture.width() != oldWidth || picture.height() != oldHeight)
-        session_.restartUndo();
-    else
-        session_.undo.push(picture.data());
+    session_.pictureReplaced(oldWidth, oldHeight);
     gestures_.setSelection(clipToPicture(gestures_.selection(), picture));
     view_->setSelection(gestures_.selection());
     refreshViews();

@@ -66,9 +66,10 @@ bool runImport(QWidget* parent, GfxSession& session, const QImage& image, const 
     PcImport::Taken result = import.take(toPixels(image));
     if (!result.ok && result.message != "oh") result.message = fromQ(refusedPrefix) + result.message;
     if (!taken(parent, result)) return false;
+    const int oldWidth = session.picture.width(), oldHeight = session.picture.height();
     ImportWindow window(session, import, parent);
     window.exec();
-    session.restartUndo();
+    session.pictureReplaced(oldWidth, oldHeight);
     return true;
 }
 
