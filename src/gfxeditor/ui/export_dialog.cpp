@@ -35,6 +35,9 @@ void exportSelectionToClipboard(QWidget* parent, GfxSession& session, PixelRect 
     auto* information = new QListWidget(&dialog);
     information->setObjectName(QStringLiteral("exportInformation"));
     for (const std::string& line : frameInformation(area)) information->addItem(toQ(line));
+    // Wide enough for its longest line: the figures are what the list is for.
+    information->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    information->setMinimumWidth(information->sizeHintForColumn(0) + 2 * information->frameWidth() + 8);
     auto* run = new QPushButton(QStringLiteral("ASM -> Clipboard"), &dialog);
     grid->addWidget(new QLabel(QStringLiteral("Format"), &dialog), 0, 0);
     grid->addWidget(format, 0, 1);
