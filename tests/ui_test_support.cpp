@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMouseEvent>
 
 #include <algorithm>
 
@@ -118,6 +119,11 @@ QPushButton* buttonNamed(QWidget* parent, const QString& caption, QWidget* withi
     for (QPushButton* b : parent->findChildren<QPushButton*>())
         if (b->text() == caption && (!within || within->isAncestorOf(b))) return b;
     return nullptr;
+}
+
+void sendMouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+    QMouseEvent event(type, QPointF(at), target->mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
 }
 
 }  // namespace quillo::test

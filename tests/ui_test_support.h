@@ -93,6 +93,9 @@ T* child(QWidget* parent, const char* name) {
     return parent->findChild<T*>(QLatin1String(name));
 }
 
+// A mouse event at a point of the widget, sent straight to it.
+void sendMouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held);
+
 // The push button with this caption among a widget's children.
 QPushButton* buttonNamed(QWidget* parent, const QString& caption, QWidget* within = nullptr);
 

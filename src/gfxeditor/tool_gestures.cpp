@@ -49,13 +49,25 @@ std::optional<ToolGestures::Drag> ToolGestures::shapeDrag() const {
 
 std::optional<std::uint8_t> ToolGestures::takePicked() { return std::exchange(picked_, std::nullopt); }
 
+GestureStep ToolGestures::paintAt(int x, int y) {
+    // The tools that paint where the pointer is, on the press and on every move.
+    const int brushMargin = std::max(state_.brush.pixelWidth(), state_.brush.pixelHeight()) + 8;
+    switch (tool_) {
+    case GfxTool::Stamp: stamp(picture_, x, y, state_); return {around(x, y, x, y, brushMargin)};
+    case GfxTool::Spray: spray(picture_, x, y, state_, random_); return {around(x, y, x, y, brushMargin)};
+    case GfxTool::Attribute:
+        writeAttribute(picture_, x, y, state_.attribute, state_.transparency);
+        return {around(x, y, x, y, 8)};
+    default: return {};
+    }
+}
+
 GestureStep ToolGestures::press(int x, int y, bool left, Plane plane) {
     down_ = true;
     value_ = left ? 1 : 0;
     plane_ = plane;
     startX_ = lastX_ = x;
     startY_ = lastY_ = y;
-    const int brushMargin = std::max(state_.brush.pixelWidth(), state_.brush.pixelHeight());
     if (plane == Plane::Mask) {
         // The mask takes freehand strokes and lines; other tools draw freehand on it.
         if (tool_ == GfxTool::Line) return {};
@@ -66,13 +78,9 @@ GestureStep ToolGestures::press(int x, int y, bool left, Plane plane) {
     case GfxTool::Endless:
         plot(picture_, x, y, value_, state_.attribute, state_.transparency);
         return {around(x, y, x, y, 8)};
-    case GfxTool::Stamp: stamp(picture_, x, y, state_); return {around(x, y, x, y, brushMargin + 8)};
+    case GfxTool::Stamp:
     case GfxTool::Spray:
-        spray(picture_, x, y, state_, random_);
-        return {around(x, y, x, y, brushMargin + 8)};
-    case GfxTool::Attribute:
-        writeAttribute(picture_, x, y, state_.attribute, state_.transparency);
-        return {around(x, y, x, y, 8)};
+    case GfxTool::Attribute: return paintAt(x, y);
     case GfxTool::Fill:
         down_ = false;
         floodFill(picture_, x, y, value_, state_);
@@ -96,7 +104,6 @@ GestureStep ToolGestures::move(int x, int y) {
     const int px = lastX_, py = lastY_;
     lastX_ = x;
     lastY_ = y;
-    const int brushMargin = std::max(state_.brush.pixelWidth(), state_.brush.pixelHeight());
     if (plane_ == Plane::Mask) {
         if (tool_ == GfxTool::Line) return {};
         drawLine(picture_, Plane::Mask, px, py, x, y, value_, state_);
@@ -107,13 +114,9 @@ GestureStep ToolGestures::move(int x, int y) {
         // Joining each position to the last keeps a fast stroke continuous.
         drawLine(picture_, Plane::Bitmap, px, py, x, y, value_, state_);
         return {around(px, py, x, y, 8)};
-    case GfxTool::Stamp: stamp(picture_, x, y, state_); return {around(x, y, x, y, brushMargin + 8)};
+    case GfxTool::Stamp:
     case GfxTool::Spray:
-        spray(picture_, x, y, state_, random_);
-        return {around(x, y, x, y, brushMargin + 8)};
-    case GfxTool::Attribute:
-        writeAttribute(picture_, x, y, state_.attribute, state_.transparency);
-        return {around(x, y, x, y, 8)};
+    case GfxTool::Attribute: return paintAt(x, y);
     case GfxTool::Selection:
         selection_ = snapSelection(startX_, startY_, x, y, snapToCells ? 8 : 1, picture_);
         return {};

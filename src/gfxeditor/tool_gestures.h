@@ -52,6 +52,7 @@ public:
 
 private:
     GestureStep drawShape(int x, int y);
+    GestureStep paintAt(int x, int y);
     PixelRect around(int x0, int y0, int x1, int y1, int margin = 0) const;
 
     Picture& picture_;

@@ -1,5 +1,6 @@
 #include "fonteditor/ui/font_editor_window.h"
 
+#include "common/ui/menu_item.h"
 #include "common/ui/message_box.h"
 #include "fonteditor/standard_shapes.h"
 #include "fonteditor/ui/font_table_widget.h"
@@ -105,12 +106,7 @@ FontEditorWindow::FontEditorWindow(FontEditorContext context, QWidget* parent)
 void FontEditorWindow::buildMenus(QWidget* barWidget) {
     auto* bar = static_cast<QMenuBar*>(barWidget);
     const auto item = [this](QMenu* menu, const QString& caption, auto action, QKeySequence keys = {}) {
-        QAction* a = menu->addAction(caption, this, action);
-        if (!keys.isEmpty()) {
-            a->setShortcut(keys);
-            a->setShortcutContext(Qt::WindowShortcut);
-        }
-        return a;
+        return addMenuItem(menu, this, caption, std::move(action), keys);
     };
     const auto transform = [this](CharTransform t) { return [this, t] { applyTransform(t); }; };
 

@@ -2,6 +2,7 @@
 #include "gfxeditor/ui/gfx_editor_window.h"
 
 #include "common/file_io.h"
+#include "common/ui/menu_item.h"
 #include "common/ui/message_box.h"
 #include "common/ui/qt_text.h"
 #include "editor/ui/help_viewer.h"
@@ -48,12 +49,7 @@ QString pictureFilter() {
 void GfxEditorWindow::buildMenus(QWidget* barWidget) {
     auto* bar = static_cast<QMenuBar*>(barWidget);
     const auto item = [this](QMenu* menu, const QString& caption, auto action, QKeySequence keys = {}) {
-        QAction* a = menu->addAction(caption, this, action);
-        if (!keys.isEmpty()) {
-            a->setShortcut(keys);
-            a->setShortcutContext(Qt::WindowShortcut);
-        }
-        return a;
+        return addMenuItem(menu, this, caption, std::move(action), keys);
     };
     const auto disabled = [](QMenu* menu, const QString& caption) { menu->addAction(caption)->setEnabled(false); };
     const auto inert = [](QMenu* menu, const QString& caption) { return menu->addAction(caption); };

@@ -16,11 +16,6 @@ using namespace quillo::test;
 
 namespace {
 
-void mouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
-    QMouseEvent event(type, QPointF(at), target->mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
-}
-
 QPoint gridCell(int x, int y) { return {x * FontGridWidget::kZoom + 8, y * FontGridWidget::kZoom + 8}; }
 
 struct Editor {
@@ -61,15 +56,15 @@ private slots:
         Editor e;
         e.window->setCurrent(0);
         FontGridWidget* grid = e.grid();
-        mouse(grid, QEvent::MouseButtonPress, gridCell(0, 0), Qt::LeftButton, Qt::LeftButton);
-        mouse(grid, QEvent::MouseMove, gridCell(3, 0), Qt::NoButton, Qt::LeftButton);
-        mouse(grid, QEvent::MouseButtonRelease, gridCell(3, 0), Qt::LeftButton, Qt::NoButton);
+        sendMouse(grid, QEvent::MouseButtonPress, gridCell(0, 0), Qt::LeftButton, Qt::LeftButton);
+        sendMouse(grid, QEvent::MouseMove, gridCell(3, 0), Qt::NoButton, Qt::LeftButton);
+        sendMouse(grid, QEvent::MouseButtonRelease, gridCell(3, 0), Qt::LeftButton, Qt::NoButton);
         QCOMPARE(e.font.glyphAt(0)[0], std::uint8_t(0x90));
-        mouse(grid, QEvent::MouseButtonPress, gridCell(3, 0), Qt::RightButton, Qt::RightButton);
+        sendMouse(grid, QEvent::MouseButtonPress, gridCell(3, 0), Qt::RightButton, Qt::RightButton);
         QCOMPARE(e.font.glyphAt(0)[0], std::uint8_t(0x80));
-        mouse(grid, QEvent::MouseButtonRelease, gridCell(3, 0), Qt::RightButton, Qt::NoButton);
-        mouse(grid, QEvent::MouseButtonPress, gridCell(7, 7), Qt::MiddleButton, Qt::MiddleButton);
-        mouse(grid, QEvent::MouseMove, gridCell(7, 7), Qt::NoButton, Qt::MiddleButton);  // toggles once
+        sendMouse(grid, QEvent::MouseButtonRelease, gridCell(3, 0), Qt::RightButton, Qt::NoButton);
+        sendMouse(grid, QEvent::MouseButtonPress, gridCell(7, 7), Qt::MiddleButton, Qt::MiddleButton);
+        sendMouse(grid, QEvent::MouseMove, gridCell(7, 7), Qt::NoButton, Qt::MiddleButton);  // toggles once
         QCOMPARE(e.font.glyphAt(0)[7], std::uint8_t(0x01));
         e.window->undo();  // back to before the last stroke
         QCOMPARE(e.font.glyphAt(0)[7], std::uint8_t(0x00));
@@ -80,7 +75,7 @@ private slots:
         Editor e;
         e.window->setCurrent(128);
         QCOMPARE(e.window->statusText(2), QString("Locked"));
-        mouse(e.grid(), QEvent::MouseButtonPress, gridCell(0, 0), Qt::LeftButton, Qt::LeftButton);
+        sendMouse(e.grid(), QEvent::MouseButtonPress, gridCell(0, 0), Qt::LeftButton, Qt::LeftButton);
         QCOMPARE(e.font.glyphAt(128)[0], std::uint8_t(0));
     }
 

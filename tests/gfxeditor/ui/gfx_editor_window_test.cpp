@@ -16,11 +16,6 @@ using namespace quillo::test;
 
 namespace {
 
-void mouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
-    QMouseEvent event(type, QPointF(at), target->mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
-}
-
 struct Editor {
     TempHome home;
     Settings settings{home.path().toStdString()};
@@ -38,9 +33,9 @@ struct Editor {
     QPoint at(int x, int y) const { return {x * 4 + 2, y * 4 + 2}; }
     void stroke(int x0, int y0, int x1, int y1) {
         PictureView* view = window->pictureView();
-        mouse(view, QEvent::MouseButtonPress, at(x0, y0), Qt::LeftButton, Qt::LeftButton);
-        mouse(view, QEvent::MouseMove, at(x1, y1), Qt::NoButton, Qt::LeftButton);
-        mouse(view, QEvent::MouseButtonRelease, at(x1, y1), Qt::LeftButton, Qt::NoButton);
+        sendMouse(view, QEvent::MouseButtonPress, at(x0, y0), Qt::LeftButton, Qt::LeftButton);
+        sendMouse(view, QEvent::MouseMove, at(x1, y1), Qt::NoButton, Qt::LeftButton);
+        sendMouse(view, QEvent::MouseButtonRelease, at(x1, y1), Qt::LeftButton, Qt::NoButton);
     }
 };
 
@@ -86,7 +81,7 @@ private slots:
         named<QCheckBox>(e.window.get(), "keepInk")->setChecked(true);
         QCOMPARE(e.session.draw.transparency, kKeepInk);
         e.session.picture.attributeAt(0, 0) = 0x0D;
-        mouse(e.window->pictureView(), QEvent::MouseMove, e.at(2, 2), Qt::NoButton, Qt::NoButton);
+        sendMouse(e.window->pictureView(), QEvent::MouseMove, e.at(2, 2), Qt::NoButton, Qt::NoButton);
         QCOMPARE(e.window->attributeStatus(), QString("I: 5,P: 1 B: 0"));
         e.stroke(0, 0, 0, 0);
         QCOMPARE(e.session.picture.attributeAt(0, 0), std::uint8_t(0x3D));  // ink kept, paper taken
