@@ -125,6 +125,15 @@ TEST(PcImport, RefusesWhatDoesNotFit) {
     EXPECT_NE(tooManyCells.message.find("512 x 512 pixels"), std::string::npos);
     EXPECT_FALSE(import.hasPicture());
     EXPECT_TRUE(import.take(PixelBuffer(8 * 3855, 8)).ok);
+
+    // The largest picture fills the block to its last byte; one cell more is refused.
+    Picture picture;
+    import.convert(ImportMode::ColorBiTone, kDefaultThresholds, picture);
+    EXPECT_EQ(picture.width(), 3855);
+    EXPECT_EQ(picture.layout().totalSize, 65535);
+    EXPECT_FALSE(picture.recreate(3856, 1, 56));
+    EXPECT_FALSE(picture.recreate(0, 5, 56));
+    EXPECT_EQ(picture.width(), 3855);
 }
 
 }  // namespace
