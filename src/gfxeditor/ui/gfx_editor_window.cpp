@@ -383,7 +383,9 @@ void GfxEditorWindow::refreshSidePictures() {
     testTile_->setPixmap(QPixmap::fromImage(
         tiled.scaled(kSidePanelWidth - 16, 200, Qt::KeepAspectRatio, Qt::FastTransformation)));
     const QImage back = backgroundImage(picture, image);
-    background_->setPixmap(QPixmap::fromImage(back.scaled(back.size() * view_->zoom())));
+    // At the view's zoom, but never a pixmap of hundreds of megabytes for a long strip of cells.
+    const int scale = std::clamp(4096 / std::max(back.width(), back.height()), 1, view_->zoom());
+    background_->setPixmap(QPixmap::fromImage(back.scaled(back.size() * scale)));
     background_->adjustSize();
     documentList_->clear();
     documentList_->addItem(toQ(picture.name));
