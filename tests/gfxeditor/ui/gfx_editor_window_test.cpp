@@ -6,6 +6,8 @@
 #include "gfxeditor/ui/picture_view.h"
 
 #include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -139,6 +141,30 @@ private slots:
         QTRY_COMPARE(answers.pending(), 0);
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("\tDEFB\t129,000,000,000,000,000,000,000\n"));
         QCOMPARE(answers.seen().back().title, QString("Done"));
+    }
+
+    void toolPropertiesOfTheLineSetItsPattern() {
+        Editor e;
+        QAction* properties = nullptr;
+        for (QAction* a : e.window->findChildren<QAction*>())
+            if (a->text() == "Tool properties") properties = a;
+        QVERIFY(properties);
+        ModalAnswerer answers;
+        properties->trigger();  // not the line tool: nothing opens
+        QCOMPARE(answers.seen().size(), std::size_t(0));
+
+        e.window->setTool(GfxTool::Line);
+        QString colour;
+        answers.answer<QDialog>([&colour](QDialog* d) {
+            QCOMPARE(d->windowTitle(), QString("Line Options"));
+            d->findChild<QListWidget*>()->setCurrentRow(1);
+            colour = d->findChild<QLineEdit*>("linePattern")->styleSheet();
+            d->close();
+        });
+        properties->trigger();
+        QTRY_COMPARE(answers.pending(), 0);
+        QCOMPARE(e.session.draw.linePattern, 0xAAAAAAAAu);
+        QVERIFY(colour.contains("green"));
     }
 
     void toolsMenuOpensTheEditorWithTheStoredSize() {
