@@ -1,5 +1,6 @@
 #include "gfxeditor/ui/import_window.h"
 
+#include "common/ui/menu_item.h"
 #include "common/ui/message_box.h"
 #include "common/ui/qt_text.h"
 #include "gfxeditor/gfx_session.h"
@@ -163,9 +164,8 @@ void ImportWindow::buildMenus() {
     disabled(bar->addMenu(QStringLiteral("Project")), QStringLiteral("Open"));
     QMenu* importMenu = bar->addMenu(QStringLiteral("Import"));
     disabled(importMenu, QStringLiteral("PC picture"));
-    QAction* paste = importMenu->addAction(QStringLiteral("From Clipboard (Ctrl+V)"), this, [this] { pasteFromClipboard(); });
-    paste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
-    paste->setShortcutContext(Qt::WindowShortcut);
+    addMenuItem(importMenu, this, QStringLiteral("From Clipboard (Ctrl+V)"), [this] { pasteFromClipboard(); },
+                QKeySequence(Qt::CTRL | Qt::Key_V));
     disabled(importMenu, QStringLiteral("Append"));
     disabled(importMenu, QStringLiteral("Save"));
     QMenu* viewMenu = bar->addMenu(QStringLiteral("View"));
