@@ -271,18 +271,12 @@ void GfxEditorWindow::copySelectionPicture() {
 void GfxEditorWindow::exportSelection() { exportSelectionToClipboard(this, session_, gestures_.selection()); }
 
 void GfxEditorWindow::importFromClipboard() {
-    if (!importPictureFromClipboard(this, session_)) return;
-    gestures_.setSelection(clipToPicture(gestures_.selection(), session_.picture));
-    view_->setSelection(gestures_.selection());
-    refreshViews();
+    if (importPictureFromClipboard(this, session_)) showNewPicture();
 }
 
 void GfxEditorWindow::openPcPicture() {
     const QString chosen = QFileDialog::getOpenFileName(this, QStringLiteral("PC picture"), QDir::homePath(), pictureFilter());
-    if (chosen.isEmpty() || !importPictureFile(this, session_, chosen)) return;
-    gestures_.setSelection(clipToPicture(gestures_.selection(), session_.picture));
-    view_->setSelection(gestures_.selection());
-    refreshViews();
+    if (!chosen.isEmpty() && importPictureFile(this, session_, chosen)) showNewPicture();
 }
 
 void GfxEditorWindow::openHelp() { openHelpPage(QStringLiteral("Help_Tool_GfxEditor.html"), this, helpRoot_); }

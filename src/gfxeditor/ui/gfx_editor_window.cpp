@@ -423,9 +423,13 @@ void GfxEditorWindow::clearPicture() {
 }
 
 void GfxEditorWindow::pictureReplaced(int oldWidth, int oldHeight) {
-    const Picture& picture = session_.picture;
     session_.pictureReplaced(oldWidth, oldHeight);
-    gestures_.setSelection(clipToPicture(gestures_.selection(), picture));
+    showNewPicture();
+}
+
+void GfxEditorWindow::showNewPicture() {
+    // The picture may be smaller now: the selection stays inside it.
+    gestures_.setSelection(clipToPicture(gestures_.selection(), session_.picture));
     view_->setSelection(gestures_.selection());
     refreshViews();
 }

@@ -86,6 +86,7 @@ private:
     // After a picture came in from outside (file, clipboard, import): its
     // size may be new, so the views and the undo ring start over with it.
     void pictureReplaced(int oldWidth, int oldHeight);
+    void showNewPicture();
     void refreshViews();
     void refreshSidePictures();
     void refreshPalette();
